@@ -1,0 +1,134 @@
+// Opening a trend set: the Open command, the command line and dropped files all end in
+// LoadTrendSet, which reads the configuration, then the chosen data file, then plots it.
+
+#include "MainWindow.h"
+
+#include "ConfigurationReader.h"
+#include "DatafileReaderThreeColumns.h"
+#include "DatafileReaderTwoColumns.h"
+#include "TrendFileNames.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+// A readable regular file whose suffix is exactly "tlx": the rule for the command line and drops.
+bool IsReadableTrendFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() && info.suffix() == TrendFileExtension.mid(1);
+}
+}
+
+void MainWindow::OpenFile()
+{
+    static QString s_lastOpenFolder;
+    if (s_lastOpenFolder.isNull())
+        s_lastOpenFolder = QDir::homePath();
+
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open File"), s_lastOpenFolder, tr("Trends (*.tlx)"));
+    if (path.isNull())
+        return;
+
+    LoadTrendSet(path);
+    s_lastOpenFolder = QFileInfo(path).path();
+}
+
+void MainWindow::OpenFileFromCommandLine(int argc, char *argv[])
+{
+    if (argc != 2 || argv == nullptr || argv[1] == nullptr)
+        return;
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    if (IsReadableTrendFile(path))
+        LoadTrendSet(path);
+}
+
+bool MainWindow::LoadTrendSet(const QString &path)
+{
+    if (!m_currentFile.isNull())
+        CloseFile();
+
+    m_configuration = std::make_shared<ConfigurationReader>();
+    const QString configurationPath
+        = QFileInfo(path).path() + QDir::separator() + ConfigurationFileName;
+
+    if (!m_configuration->ReadFile(configurationPath)) {
+        m_configuration.reset();
+        QMessageBox::critical(this, tr("Missing configuration file"),
+            tr("Unable to read configuration from %1!\nThe configuration file %1 must be present "
+               "in the same folder as the selected data file and it must be readable.")
+                .arg(ConfigurationFileName));
+        return false;
+    }
+    if (!m_configuration->IsValid()) {
+        m_configuration.reset();
+        QMessageBox::critical(this, tr("Invalid configuration"),
+            tr("Unable to read configuration from %1!\nConfiguration is invalid.")
+                .arg(ConfigurationFileName));
+        return false;
+    }
+
+    if (!ReadDataFile(path)) {
+        m_configuration.reset();
+        m_dataReader.reset();
+        return false;
+    }
+
+    if (!PlotData(path)) {
+        m_configuration.reset();
+        m_dataReader.reset();
+        QMessageBox::critical(this, tr("Plot failed"), tr("Unable to plot data"));
+        return false;
+    }
+
+    m_currentFile = path;
+    emit FileOpenedOrClosed(true);
+    return true;
+}
+
+bool MainWindow::ReadDataFile(const QString &path)
+{
+    if (path.isNull()) {
+        QMessageBox::critical(this, tr("No file"), tr("No file selected."));
+        return false;
+    }
+
+    const QString fileName = QFileInfo(path).fileName();
+    const FileClass fileClass = ClassifyFileName(path);
+    switch (fileClass.type) {
+    case FileClass::ConfigurationFile:
+        QMessageBox::warning(this, tr("Config file selected"),
+            tr("You have selected a configuration file:\n") + m_configuration->ToString()
+                + tr("\nPlease open a data file if you want to see a plot."));
+        return false;
+    case FileClass::Unrecognised:
+        QMessageBox::critical(this, tr("Unknown file selected"),
+            tr("Unknown file name %1, cannot read data!\nPlease do not rename any tlx files  "
+               "created by your Visorix device.")
+                .arg(fileName));
+        return false;
+    case FileClass::DataFile:
+        break;
+    }
+
+    if (fileClass.layout == ColumnLayout::TwoColumns)
+        m_dataReader = std::make_shared<DatafileReaderTwoColumns>();
+    else
+        m_dataReader = std::make_shared<DatafileReaderThreeColumns>();
+
+    if (!m_dataReader->ReadFile(
+            path, m_configuration->GetStartTime(), m_configuration->GetNumberOfCylinders())) {
+        QMessageBox::critical(
+            this, tr("Reading file failed"), tr("Unable to read data from file %1!").arg(path));
+        return false;
+    }
+    if (m_dataReader->IsEmpty()) {
+        QMessageBox::critical(this, tr("Data file is empty"),
+            tr("File %1 does not contain any usable data.").arg(fileName));
+        return false;
+    }
+    return true;
+}

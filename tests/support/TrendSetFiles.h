@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Small hand-made trend sets for tests: exact bytes, so every case states what it feeds in.
+namespace TrendSetFiles {
+
+// Writes bytes to dir/name; fails the calling test through QVERIFY-free bool.
+bool write(const QString &dir, const QString &name, const QByteArray &bytes);
+
+// A valid configuration text: start time (ms), cylinders, optional names and additions.
+QByteArray configuration(qint64 startTime, int cylinders, const QStringList &names = {},
+    const QString &additions = QString());
+
+// Two-column lines "hex\tvalue\n" for offsets (ms) and values written with 'g' 17.
+QByteArray twoColumns(const QList<qint64> &offsets, const QList<double> &values);
+
+// Three-column lines "hex\tcylinder\tvalue\n".
+QByteArray threeColumns(
+    const QList<qint64> &offsets, const QList<int> &cylinders, const QList<double> &values);
+
+}
