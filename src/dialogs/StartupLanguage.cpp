@@ -1,0 +1,71 @@
+#include "StartupLanguage.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+const QString LanguageKey = QStringLiteral("Language");
+const QString ApplicationName = QStringLiteral("CurveScope");
+}
+
+void ApplyStartupLanguage()
+{
+    ApplyStartupLanguageFrom(QCoreApplication::applicationDirPath() + QStringLiteral("/language"));
+}
+
+void ApplyStartupLanguageFrom(const QString& languageFolder)
+{
+    QSettings settings;
+    const int code = settings.value(LanguageKey, 0).toInt();
+    QLocale locale(static_cast<QLocale::Language>(code), QLocale::AnyCountry);
+    const bool english = locale.language() == QLocale::English;
+
+    const QString toolkitCatalogue = QStringLiteral("qt_%1").arg(locale.name());
+    const QString programCatalogue = QStringLiteral("%1_%2").arg(ApplicationName, locale.name());
+    qDebug() << "Language:" << locale.name() << code;
+    qDebug() << "   W32-Path qt :" << languageFolder << toolkitCatalogue;
+    qDebug() << "   W32-Path app:" << languageFolder << programCatalogue;
+
+    // Owned here until installed: a catalogue that is not used must not outlive this step.
+    std::unique_ptr<QTranslator> toolkitTranslator;
+    if (!english) {
+        toolkitTranslator = std::make_unique<QTranslator>();
+        if (!toolkitTranslator->load(toolkitCatalogue, languageFolder)) {
+            qDebug() << "File not found:" << languageFolder << toolkitCatalogue;
+            toolkitTranslator.reset();
+        }
+    }
+
+    auto programTranslator = std::make_unique<QTranslator>();
+    if (!programTranslator->load(programCatalogue, languageFolder)) {
+        qDebug() << "File not found:" << languageFolder << programCatalogue;
+        if (!english) {
+            QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                QStringLiteral("Could not load language data for %1.\n"
+                               "Switching to English.")
+                    .arg(locale.name()));
+            settings.setValue(LanguageKey, static_cast<int>(QLocale::English));
+            locale = QLocale(QLocale::English, QLocale::AnyCountry);
+        }
+        toolkitTranslator.reset();
+        programTranslator.reset();
+    }
+
+    QLocale::setDefault(locale);
+
+    QCoreApplication* application = QCoreApplication::instance();
+    if (toolkitTranslator) {
+        toolkitTranslator->setParent(application);
+        QCoreApplication::installTranslator(toolkitTranslator.release());
+    }
+    if (programTranslator) {
+        programTranslator->setParent(application);
+        QCoreApplication::installTranslator(programTranslator.release());
+    }
+}
