@@ -1,0 +1,152 @@
+// The real curvescope executable on a real X server: it starts, shows its window, opens the
+// demo set named on the command line, paints the curve, and quits with Ctrl+Q and exit code 0.
+
+#include "XvfbServer.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+// Runs a helper program against the test's X server and returns its standard output.
+QByteArray runX(const XvfbServer &server, const QString &program, const QStringList &arguments,
+    bool *ok = nullptr)
+{
+    QProcess process;
+    process.setProcessEnvironment(server.environment());
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(20000);
+    if (ok)
+        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.readAllStandardOutput();
+}
+
+// Polls until a window with exactly this title exists; returns its id or an empty string.
+QString waitForWindow(const XvfbServer &server, const QString &title)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 30000) {
+        bool ok = false;
+        const QByteArray out = runX(server, "xdotool",
+            {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"},
+            &ok);
+        const QList<QByteArray> ids = out.trimmed().split('\n');
+        if (ok && !ids.first().isEmpty())
+            return QString::fromLatin1(ids.first());
+        QTest::qWait(200);
+    }
+    return QString();
+}
+
+void requireTools()
+{
+    for (const char *tool : {"Xvfb", "xdotool", "import"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QFAIL(qPrintable(QStringLiteral("%1 is not installed (scripts/setup.sh installs it)")
+                                 .arg(QString::fromLatin1(tool))));
+    }
+}
+}
+
+class TestApplication : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsAndQuitsWithCtrlQ();
+    void showsDemoSpeedCurve();
+
+private:
+    QTemporaryDir m_home;
+};
+
+void TestApplication::initTestCase()
+{
+    requireTools();
+    QVERIFY(m_home.isValid());
+}
+
+void TestApplication::startsAndQuitsWithCtrlQ()
+{
+    XvfbServer server;
+    QVERIFY2(server.start(), qPrintable(server.errorString()));
+
+    QProcess app;
+    QProcessEnvironment env = server.environment();
+    // Settings of this run stay in a throwaway home: English, so the title is the English one.
+    env.insert("XDG_CONFIG_HOME", m_home.path());
+    env.insert("HOME", m_home.path());
+    QDir(m_home.path()).mkpath("Orvanta");
+    QFile settings(m_home.filePath("Orvanta/CurveScope.conf"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nLanguage=31\n");
+    settings.close();
+    app.setProcessEnvironment(env);
+    app.start(CURVESCOPE_EXECUTABLE, {});
+    QVERIFY(app.waitForStarted());
+
+    const QString window = waitForWindow(server, "Orvanta Curve Scope");
+    QVERIFY2(!window.isEmpty(), "the main window did not appear");
+    bool ok = false;
+    runX(server, "xdotool", {"windowactivate", "--sync", window}, &ok);
+    runX(server, "xdotool", {"windowfocus", "--sync", window}, &ok);
+    runX(server, "xdotool", {"key", "--clearmodifiers", "ctrl+q"}, &ok);
+    QVERIFY(ok);
+    QVERIFY2(app.waitForFinished(20000), "Ctrl+Q did not end the program");
+    QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(app.exitCode(), 0);
+}
+
+void TestApplication::showsDemoSpeedCurve()
+{
+    const QString demo = QStringLiteral(CURVESCOPE_SOURCE_DIR "/samples/demo/speed.tlx");
+    QVERIFY2(QFile::exists(demo), "the demo trend set is missing");
+
+    XvfbServer server;
+    QVERIFY2(server.start(1280, 1024), qPrintable(server.errorString()));
+    QProcess app;
+    QProcessEnvironment env = server.environment();
+    env.insert("XDG_CONFIG_HOME", m_home.path());
+    env.insert("HOME", m_home.path());
+    app.setProcessEnvironment(env);
+    app.start(CURVESCOPE_EXECUTABLE, {demo});
+    QVERIFY(app.waitForStarted());
+
+    const QString window = waitForWindow(server, "Orvanta Curve Scope");
+    QVERIFY2(!window.isEmpty(), "the main window did not appear");
+    QTest::qWait(1500); // let the plot paint
+
+    // The screenshot stays beside the test as an artifact to look at when this fails.
+    const QString artifacts = QStringLiteral(CURVESCOPE_BINARY_DIR "/test-artifacts");
+    QDir().mkpath(artifacts);
+    const QString shot = artifacts + "/demo-speed-window.png";
+    QFile::remove(shot);
+    bool ok = false;
+    runX(server, "import", {"-window", window, shot}, &ok);
+    QVERIFY2(ok, "import could not take the screenshot");
+
+    QImage image(shot);
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() >= 700 && image.height() >= 500);
+    // The speed curve is the first curve of its plot and so drawn in dark red (128, 0, 0).
+    int curvePixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 100 && c.red() < 160 && c.green() < 40 && c.blue() < 40)
+                ++curvePixels;
+        }
+    }
+    QVERIFY2(curvePixels > 300, qPrintable(QStringLiteral("only %1 curve pixels in %2")
+                                               .arg(curvePixels)
+                                               .arg(shot)));
+
+    app.terminate();
+    if (!app.waitForFinished(10000))
+        app.kill();
+}
+
+QTEST_GUILESS_MAIN(TestApplication)
+#include "tst_application.moc"

@@ -1,0 +1,202 @@
+// The main window shell: commands, menus, tool bar, enabled states and the drag-enter rules.
+
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+struct Command {
+    const char *text;
+    const char *statusTip;
+    const char *shortcut;
+    bool enabledAtStart;
+};
+
+const Command Commands[] = {
+    {"&Open", "Select a tlx file and open it", "Ctrl+O", true},
+    {"&Close", "Close file", "", false},
+    {"&Export to CSV", "Write data into a CSV file", "", false},
+    {"Export &Plot", "Save plot into an image file", "", false},
+    {"Copy plot to clipboard", "Copy plot to clipboard (Ctrl+C)", "Ctrl+C", false},
+    {"&Quit", "Close application", "Ctrl+Q", true},
+    {"&Set Language", "Set language for the next application start.", "", true},
+    {"&About", "Show general informations about this program", "", true},
+    {"&Tips and Tricks...", "Show some tips and tricks", "", false},
+};
+
+QAction *findAction(QWidget *window, const QString &text)
+{
+    for (QAction *action : window->findChildren<QAction *>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+QStringList actionTexts(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (QAction *action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    return texts;
+}
+
+// Sends a drag-enter event with the given URLs and tells whether the window accepted it.
+bool dragAccepted(MainWindow &window, const QList<QUrl> &urls, bool withUrls = true)
+{
+    QMimeData data;
+    if (withUrls)
+        data.setUrls(urls);
+    else
+        data.setText(QStringLiteral("just text"));
+    QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    event.ignore();
+    QCoreApplication::sendEvent(&window, &event);
+    return event.isAccepted();
+}
+}
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowShell();
+    void commands();
+    void menusAndToolBar();
+    void enabledStatesFollowOpenedOrClosed();
+    void dragEnter();
+    void dragEnterRefusesUnreadableFile();
+};
+
+void TestMainWindow::windowShell()
+{
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta Curve Scope"));
+    QCOMPARE(window.size(), QSize(800, 600));
+    QVERIFY(window.acceptDrops());
+    QVERIFY(window.statusBar() != nullptr);
+    QCOMPARE(window.statusBar()->objectName(), QStringLiteral("statusBar"));
+    QCOMPARE(window.menuBar()->objectName(), QStringLiteral("menuBar"));
+    QVERIFY(window.centralWidget() != nullptr);
+    QCOMPARE(window.centralWidget()->objectName(), QStringLiteral("centralWidget"));
+    QCOMPARE(window.findChildren<QToolBar *>().size(), 1);
+    QCOMPARE(window.findChildren<QToolBar *>().first()->objectName(), QStringLiteral("mainToolBar"));
+    QCOMPARE(window.toolBarArea(window.findChildren<QToolBar *>().first()), Qt::TopToolBarArea);
+}
+
+void TestMainWindow::commands()
+{
+    MainWindow window;
+    for (const Command &command : Commands) {
+        QAction *action = findAction(&window, QString::fromUtf8(command.text));
+        QVERIFY2(action != nullptr, command.text);
+        QCOMPARE(action->statusTip(), QString::fromUtf8(command.statusTip));
+        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(command.shortcut)));
+        QCOMPARE(action->isEnabled(), command.enabledAtStart);
+        QVERIFY2(!action->icon().isNull(), command.text);
+    }
+}
+
+void TestMainWindow::menusAndToolBar()
+{
+    MainWindow window;
+    const QList<QAction *> menus = window.menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
+    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Help"));
+    QCOMPARE(actionTexts(menus.at(0)->menu()->actions()),
+        QStringList({"&Open", "&Close", "|", "&Export to CSV", "Export &Plot", "|", "&Quit"}));
+    QCOMPARE(actionTexts(menus.at(1)->menu()->actions()),
+        QStringList({"&Set Language", "&Tips and Tricks...", "|", "&About"}));
+
+    // The copy command is reached by the tool bar and Ctrl+C only, never through a menu.
+    QToolBar *toolBar = window.findChild<QToolBar *>(QStringLiteral("mainToolBar"));
+    QVERIFY(toolBar);
+    QCOMPARE(actionTexts(toolBar->actions()),
+        QStringList({"&Open", "&Close", "&Export to CSV", "Export &Plot", "Copy plot to clipboard",
+            "&Tips and Tricks..."}));
+}
+
+void TestMainWindow::enabledStatesFollowOpenedOrClosed()
+{
+    MainWindow window;
+    QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
+    emit window.FileOpenedOrClosed(true);
+    for (const Command &command : Commands)
+        QVERIFY2(findAction(&window, QString::fromUtf8(command.text))->isEnabled(), command.text);
+
+    // Close returns to the empty state: the five set commands go off again, the plot goes.
+    QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
+    QCOMPARE(spy.size(), 2);
+    QCOMPARE(spy.last().at(0).toBool(), false);
+    for (const Command &command : Commands)
+        QCOMPARE(findAction(&window, QString::fromUtf8(command.text))->isEnabled(),
+            command.enabledAtStart);
+    QVERIFY(window.centralWidget() != nullptr);
+    QCOMPARE(window.centralWidget()->metaObject()->className(), "QWidget");
+}
+
+void TestMainWindow::dragEnter()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto touch = [&](const QString &name) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write("0\t1\n");
+        return QUrl::fromLocalFile(file.fileName());
+    };
+    const QUrl speed = touch("speed.tlx");
+    const QUrl renamed = touch("Speed.tlx");
+    const QUrl upper = touch("SPEED.TLX");
+    const QUrl mixed = touch("speed.Tlx");
+    const QUrl csv = touch("speed.csv");
+    const QUrl noSuffix = touch("speed");
+    QVERIFY(QDir(dir.path()).mkdir("folder.tlx"));
+    const QUrl folder = QUrl::fromLocalFile(dir.filePath("folder.tlx"));
+    const QUrl missing = QUrl::fromLocalFile(dir.filePath("missing.tlx"));
+
+    MainWindow window;
+    QVERIFY(dragAccepted(window, {speed}));
+    // Any readable .tlx is accepted; the exact name is checked when the drop is opened.
+    QVERIFY(dragAccepted(window, {renamed}));
+    QVERIFY(!dragAccepted(window, {upper}));
+    QVERIFY(!dragAccepted(window, {mixed}));
+    QVERIFY(!dragAccepted(window, {csv}));
+    QVERIFY(!dragAccepted(window, {noSuffix}));
+    QVERIFY(!dragAccepted(window, {folder}));
+    QVERIFY(!dragAccepted(window, {missing}));
+    QVERIFY(!dragAccepted(window, {speed, renamed}));
+    QVERIFY(!dragAccepted(window, {}));
+    QVERIFY(!dragAccepted(window, {}, false));
+    QVERIFY(!dragAccepted(window, {QUrl("https://www.orvanta.example/speed.tlx")}));
+}
+
+void TestMainWindow::dragEnterRefusesUnreadableFile()
+{
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0)
+        QSKIP("root reads every file, so an unreadable file cannot be made here");
+#endif
+    QTemporaryDir dir;
+    QFile file(dir.filePath("speed.tlx"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0\t1\n");
+    file.close();
+    QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+    MainWindow window;
+    QVERIFY(!dragAccepted(window, {QUrl::fromLocalFile(file.fileName())}));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

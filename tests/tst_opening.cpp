@@ -1,0 +1,410 @@
+// Opening a trend set end to end: configuration, classification, reading, the view of each
+// recording kind, every failure message, and the state the window is left in.
+
+#include "ConfigurationReader.h"
+#include "MainWindow.h"
+#include "ModalCatcher.h"
+#include "TrendPlot.h"
+#include "TrendSetFiles.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <qwt_plot_curve.h>
+#include <qwt_text.h>
+#include <QtTest>
+
+namespace {
+const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
+
+QAction *findAction(QWidget *window, const QString &text)
+{
+    for (QAction *action : window->findChildren<QAction *>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+const char *const SetCommands[]
+    = {"&Close", "&Export to CSV", "Export &Plot", "Copy plot to clipboard", "&Tips and Tricks..."};
+
+bool setCommandsEnabled(QWidget *window, bool enabled)
+{
+    for (const char *text : SetCommands) {
+        if (findAction(window, QString::fromLatin1(text))->isEnabled() != enabled)
+            return false;
+    }
+    return true;
+}
+
+TrendPlot *plotOf(MainWindow &window)
+{
+    return qobject_cast<TrendPlot *>(window.centralWidget());
+}
+
+QStringList curveTitles(QwtPlot *plot)
+{
+    QStringList titles;
+    for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
+        titles << item->title().text();
+    return titles;
+}
+
+QList<QColor> curveColours(QwtPlot *plot)
+{
+    QList<QColor> colours;
+    for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
+        colours << static_cast<QwtPlotCurve *>(item)->pen().color();
+    return colours;
+}
+
+// A full set with two samples per series; three-column files hold every cylinder.
+void writeSet(const QString &dir, int cylinders, const QStringList &names = {},
+    const QString &additions = QString())
+{
+    QVERIFY(TrendSetFiles::write(
+        dir, "configuration.tlx", TrendSetFiles::configuration(Start, cylinders, names, additions)));
+    const QByteArray two = TrendSetFiles::twoColumns({0, 1000}, {1500.5, 1510.25});
+    for (const char *name : {"speed.tlx", "global_timing.tlx", "analog_output.tlx"})
+        QVERIFY(TrendSetFiles::write(dir, name, two));
+    QList<qint64> offsets;
+    QList<int> cyl;
+    QList<double> values;
+    for (int c = 0; c < cylinders; ++c) {
+        offsets << 0 << 1000;
+        cyl << c << c;
+        values << c << c + 0.5;
+    }
+    const QByteArray three = TrendSetFiles::threeColumns(offsets, cyl, values);
+    for (const char *name :
+        {"firing_angles.tlx", "secondary_voltages.tlx", "knocking_intensity.tlx", "temperatures.tlx"})
+        QVERIFY(TrendSetFiles::write(dir, name, three));
+}
+}
+
+class TestOpening : public QObject {
+    Q_OBJECT
+
+private slots:
+    void views_data();
+    void views();
+    void firingAnglesWithoutGlobalTiming();
+    void temperaturesInFahrenheit();
+    void emptyCylinderTakesNoLegendEntryNorColour();
+    void failures_data();
+    void failures();
+    void failedSecondOpeningLeavesNoSetOpen();
+    void commandLine_data();
+    void commandLine();
+    void openDialogRemembersFolder();
+};
+
+void TestOpening::views_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("axisTitle");
+    QTest::addColumn<QStringList>("curves");
+
+    const QStringList cylinders = {"A1", "B1", "A2"};
+    QTest::newRow("speed") << "speed.tlx" << "Speed Recording" << "RPM" << QStringList {"Speed"};
+    QTest::newRow("global timing") << "global_timing.tlx" << "Global Timing Recording"
+                                   << QString::fromUtf8("Relative Angle [°CRANK]")
+                                   << QStringList {"Global Timing"};
+    QTest::newRow("firing angles") << "firing_angles.tlx" << "Firing Angles Recording"
+                                   << QString::fromUtf8("Relative Angle [°CRANK]")
+                                   << QStringList {"Global Timing", "A1", "B1", "A2"};
+    QTest::newRow("secondary voltages") << "secondary_voltages.tlx"
+                                        << "Secondary Voltages Recording" << "Voltage [kV]"
+                                        << cylinders;
+    QTest::newRow("analog output") << "analog_output.tlx" << "Normalized Analog Output Recording"
+                                   << "Normalized Analog Output [%]" << QStringList {"Output"};
+    QTest::newRow("knocking intensity") << "knocking_intensity.tlx"
+                                        << "Knocking Intensity Recording"
+                                        << "Knocking Intensity [%]" << cylinders;
+    QTest::newRow("temperatures") << "temperatures.tlx" << "Temperatures Recording"
+                                  << QString::fromUtf8("Temperature [°C]") << cylinders;
+}
+
+void TestOpening::views()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    QFETCH(QString, axisTitle);
+    QFETCH(QStringList, curves);
+
+    QTemporaryDir dir;
+    writeSet(dir.path(), 3, {"A1", "B1", "A2"});
+    MainWindow window;
+    window.show();
+    QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
+    ModalCatcher catcher;
+    QVERIFY(window.LoadTrendSet(dir.filePath(file)));
+    QCOMPARE(catcher.messages().size(), 0);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.first().at(0).toBool(), true);
+    QVERIFY(setCommandsEnabled(&window, true));
+
+    TrendPlot *plot = plotOf(window);
+    QVERIFY(plot);
+    QCOMPARE(plot->title().text(), title);
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), axisTitle);
+    QCOMPARE(curveTitles(plot), curves);
+    QCOMPARE(curveColours(plot).value(0), QColor(Qt::darkRed));
+    if (curves.size() > 1)
+        QCOMPARE(curveColours(plot).value(1), QColor(Qt::darkGreen));
+
+    // The first curve plots the file's samples as absolute times.
+    auto *curve = static_cast<QwtPlotCurve *>(plot->itemList(QwtPlotItem::Rtti_PlotCurve).first());
+    QCOMPARE(curve->dataSize(), size_t(2));
+    QCOMPARE(curve->sample(0).x(), double(Start));
+    QCOMPARE(curve->sample(1).x(), double(Start + 1000));
+
+    // Close returns to the empty window.
+    QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
+    QVERIFY(!plotOf(window));
+    QVERIFY(setCommandsEnabled(&window, false));
+}
+
+void TestOpening::firingAnglesWithoutGlobalTiming()
+{
+    QTemporaryDir dir;
+    writeSet(dir.path(), 2);
+    QVERIFY(QFile::remove(dir.filePath("global_timing.tlx")));
+    MainWindow window;
+    ModalCatcher catcher;
+    QVERIFY(window.LoadTrendSet(dir.filePath("firing_angles.tlx")));
+    QCOMPARE(catcher.messages().size(), 0);
+    // Names are generated zero-based for cylinders the configuration leaves unnamed.
+    QCOMPARE(curveTitles(plotOf(window)), QStringList({"# 0", "# 1"}));
+    QCOMPARE(curveColours(plotOf(window)).value(0), QColor(Qt::darkRed));
+}
+
+void TestOpening::temperaturesInFahrenheit()
+{
+    QTemporaryDir dir;
+    writeSet(dir.path(), 2, {}, "FAHRENHEIT");
+    MainWindow window;
+    ModalCatcher catcher;
+    QVERIFY(window.LoadTrendSet(dir.filePath("temperatures.tlx")));
+    QCOMPARE(plotOf(window)->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("Temperature [°F]"));
+}
+
+void TestOpening::emptyCylinderTakesNoLegendEntryNorColour()
+{
+    QTemporaryDir dir;
+    writeSet(dir.path(), 4, {"A1", "B1", "A2", "B2"});
+    QVERIFY(TrendSetFiles::write(dir.path(), "knocking_intensity.tlx",
+        TrendSetFiles::threeColumns({0, 0, 0}, {0, 2, 3}, {1.0, 2.0, 3.0})));
+    MainWindow window;
+    ModalCatcher catcher;
+    QVERIFY(window.LoadTrendSet(dir.filePath("knocking_intensity.tlx")));
+    QCOMPARE(curveTitles(plotOf(window)), QStringList({"A1", "A2", "B2"}));
+    QCOMPARE(curveColours(plotOf(window)),
+        QList<QColor>({QColor(Qt::darkRed), QColor(Qt::darkGreen), QColor(Qt::darkBlue)}));
+}
+
+void TestOpening::failures_data()
+{
+    QTest::addColumn<QString>("case_");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text"); // %P is replaced by the chosen path
+
+    const QString missing = "Unable to read configuration from configuration.tlx!\nThe "
+                            "configuration file configuration.tlx must be present in the same "
+                            "folder as the selected data file and it must be readable.";
+    QTest::newRow("M1 no configuration") << "noconfig" << "speed.tlx" << int(QMessageBox::Critical)
+                                         << "Missing configuration file" << missing;
+    QTest::newRow("M1 renamed file without configuration")
+        << "noconfig" << "Speed.tlx" << int(QMessageBox::Critical) << "Missing configuration file"
+        << missing;
+    QTest::newRow("M2 invalid configuration")
+        << "invalid" << "speed.tlx" << int(QMessageBox::Critical) << "Invalid configuration"
+        << "Unable to read configuration from configuration.tlx!\nConfiguration is invalid.";
+    QTest::newRow("M2 invalid configuration chosen itself")
+        << "invalid" << "configuration.tlx" << int(QMessageBox::Critical)
+        << "Invalid configuration"
+        << "Unable to read configuration from configuration.tlx!\nConfiguration is invalid.";
+    QTest::newRow("M4 configuration chosen") << "valid" << "configuration.tlx"
+                                             << int(QMessageBox::Warning) << "Config file selected"
+                                             << "%CONFIG";
+    QTest::newRow("M5 unknown name") << "valid" << "Speed.tlx" << int(QMessageBox::Critical)
+                                     << "Unknown file selected"
+                                     << "Unknown file name Speed.tlx, cannot read data!\nPlease "
+                                        "do not rename any tlx files  created by your Visorix "
+                                        "device.";
+    QTest::newRow("M6 no cylinders") << "nocylinders" << "temperatures.tlx"
+                                     << int(QMessageBox::Critical) << "Reading file failed"
+                                     << "Unable to read data from file %P!";
+    QTest::newRow("M7 no usable line") << "emptyspeed" << "speed.tlx" << int(QMessageBox::Critical)
+                                       << "Data file is empty"
+                                       << "File speed.tlx does not contain any usable data.";
+}
+
+void TestOpening::failures()
+{
+    QFETCH(QString, case_);
+    QFETCH(QString, file);
+    QFETCH(int, icon);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    if (case_ != "noconfig") {
+        QByteArray configuration = TrendSetFiles::configuration(Start, 4);
+        if (case_ == "invalid")
+            configuration.replace("DeviceId=17", "DeviceId=abc");
+        if (case_ == "nocylinders")
+            configuration.replace("NumberCylinder=4", "NumberCylinder=0");
+        QVERIFY(TrendSetFiles::write(dir.path(), "configuration.tlx", configuration));
+    }
+    if (file != "configuration.tlx") {
+        const QByteArray data = case_ == "emptyspeed" ? QByteArray("\n\nxyz\n1,5\t2\n")
+                                                      : TrendSetFiles::threeColumns({0}, {0}, {1.0});
+        QVERIFY(TrendSetFiles::write(dir.path(), file, data));
+    }
+    if (text == "%CONFIG") {
+        ConfigurationReader reader;
+        QVERIFY(reader.ReadFile(dir.filePath("configuration.tlx")));
+        text = "You have selected a configuration file:\n" + reader.ToString()
+            + "\nPlease open a data file if you want to see a plot.";
+        QVERIFY(reader.ToString().contains("Device type: KNK_A"));
+    }
+    text.replace("%P", path);
+
+    MainWindow window;
+    window.show();
+    QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
+    ModalCatcher catcher;
+    QVERIFY(!window.LoadTrendSet(path));
+    QCOMPARE(catcher.messages().size(), 1);
+    const ModalCatcher::Message message = catcher.messages().first();
+    QCOMPARE(int(message.icon), icon);
+    QCOMPARE(message.title, title);
+    QCOMPARE(message.text, text);
+    QCOMPARE(spy.size(), 0);
+    QVERIFY(!plotOf(window));
+    QVERIFY(setCommandsEnabled(&window, false));
+}
+
+void TestOpening::failedSecondOpeningLeavesNoSetOpen()
+{
+    QTemporaryDir good;
+    QTemporaryDir bad;
+    writeSet(good.path(), 2);
+    QVERIFY(TrendSetFiles::write(bad.path(), "speed.tlx", "0\t1\n"));
+
+    MainWindow window;
+    ModalCatcher catcher;
+    QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
+    QVERIFY(window.LoadTrendSet(good.filePath("speed.tlx")));
+    QVERIFY(plotOf(window));
+    QVERIFY(!window.LoadTrendSet(bad.filePath("speed.tlx")));
+    // The first set was closed before the second was read: true, then false, nothing more.
+    QCOMPARE(spy.size(), 2);
+    QCOMPARE(spy.at(1).at(0).toBool(), false);
+    QVERIFY(!plotOf(window));
+    QVERIFY(setCommandsEnabled(&window, false));
+    QCOMPARE(catcher.messages().size(), 1);
+    QCOMPARE(catcher.messages().first().title, QStringLiteral("Missing configuration file"));
+
+    // The same window opens a good set again afterwards.
+    QVERIFY(window.LoadTrendSet(good.filePath("analog_output.tlx")));
+    QVERIFY(setCommandsEnabled(&window, true));
+}
+
+void TestOpening::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("one readable speed file") << QStringList {"speed.tlx"} << true << 0;
+    QTest::newRow("capital suffix ignored") << QStringList {"SPEED.TLX"} << false << 0;
+    QTest::newRow("folder ignored") << QStringList {"folder.tlx"} << false << 0;
+    QTest::newRow("missing file ignored") << QStringList {"missing.tlx"} << false << 0;
+    QTest::newRow("other suffix ignored") << QStringList {"speed.csv"} << false << 0;
+    QTest::newRow("two arguments ignored") << QStringList {"speed.tlx", "speed.tlx"} << false << 0;
+    QTest::newRow("no argument") << QStringList {} << false << 0;
+    // The suffix test passes, the exact name does not: the unknown-file message is shown.
+    QTest::newRow("renamed file reported") << QStringList {"Speed.tlx"} << false << 1;
+}
+
+void TestOpening::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, opens);
+    QFETCH(int, messages);
+
+    QTemporaryDir dir;
+    writeSet(dir.path(), 2);
+    for (const char *name : {"SPEED.TLX", "speed.csv", "Speed.tlx"})
+        QVERIFY(QFile::copy(dir.filePath("speed.tlx"), dir.filePath(name)));
+    QVERIFY(QDir(dir.path()).mkdir("folder.tlx"));
+
+    QList<QByteArray> storage {"curvescope"};
+    for (const QString &argument : arguments)
+        storage << dir.filePath(argument).toLocal8Bit();
+    QVector<char *> argv;
+    for (QByteArray &bytes : storage)
+        argv << bytes.data();
+    argv << nullptr;
+
+    MainWindow window;
+    window.show();
+    ModalCatcher catcher;
+    window.OpenFileFromCommandLine(storage.size(), argv.data());
+    QCOMPARE(plotOf(window) != nullptr, opens);
+    QCOMPARE(setCommandsEnabled(&window, opens), true);
+    QCOMPARE(catcher.messages().size(), messages);
+}
+
+void TestOpening::openDialogRemembersFolder()
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    writeSet(first.path(), 2);
+
+    MainWindow window;
+    window.show();
+    ModalCatcher catcher;
+    QStringList shownFolders;
+    QStringList filters;
+    QString choice;
+    catcher.setFileDialogHandler([&](QFileDialog *dialog) {
+        shownFolders << QDir(dialog->directory()).canonicalPath();
+        filters << dialog->nameFilters();
+        if (choice.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(choice);
+        dialog->accept();
+    });
+
+    // First use starts at home; closing without a choice changes nothing.
+    QVERIFY(QMetaObject::invokeMethod(&window, "OpenFile"));
+    choice = first.filePath("speed.tlx");
+    QVERIFY(QMetaObject::invokeMethod(&window, "OpenFile"));
+    QVERIFY(plotOf(window));
+    // A failed opening still moves the remembered folder to the chosen file's folder.
+    choice = second.filePath("speed.tlx");
+    QVERIFY(TrendSetFiles::write(second.path(), "speed.tlx", "0\t1\n"));
+    QVERIFY(QMetaObject::invokeMethod(&window, "OpenFile"));
+    choice.clear();
+    QVERIFY(QMetaObject::invokeMethod(&window, "OpenFile"));
+
+    QCOMPARE(catcher.fileDialogsSeen(), 4);
+    QCOMPARE(shownFolders,
+        QStringList({QDir(QDir::homePath()).canonicalPath(), QDir(QDir::homePath()).canonicalPath(),
+            QDir(first.path()).canonicalPath(), QDir(second.path()).canonicalPath()}));
+    QCOMPARE(filters.first(), QStringLiteral("Trends (*.tlx)"));
+    QCOMPARE(catcher.messages().size(), 1);
+    QCOMPARE(catcher.messages().first().title, QStringLiteral("Missing configuration file"));
+}
+
+QTEST_MAIN(TestOpening)
+#include "tst_opening.moc"
