@@ -1,0 +1,350 @@
+// The language step at start-up: which catalogues it looks for and installs, the default
+// locale it sets, and the fallback to English with its one message and corrected setting.
+
+#include "ModalCatcher.h"
+#include "StartupLanguage.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+const char* const ProbeVariable = "CURVESCOPE_STARTUP_PROBE";
+const QString ProgramContext = QStringLiteral("MainWindow");
+const QString ProgramSource = QStringLiteral("&File");
+const QString ToolkitContext = QStringLiteral("QPlatformTheme");
+const QString ToolkitSource = QStringLiteral("Cancel");
+// Present in both kinds of catalogue, so the translator asked first (installed last) shows.
+const QString SharedContext = QStringLiteral("Shared");
+const QString SharedSource = QStringLiteral("Probe");
+
+void identifyApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
+}
+
+QString escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+// Compiles a catalogue with one message per pair (context, source) -> translation.
+bool writeCatalogue(const QString& dir, const QString& baseName, const QList<QStringList>& messages)
+{
+    QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                                "<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">\n");
+    for (const QStringList& m : messages) {
+        ts += QStringLiteral("<context><name>%1</name><message><source>%2</source>"
+                             "<translation>%3</translation></message></context>\n")
+                  .arg(escaped(m.at(0)), escaped(m.at(1)), escaped(m.at(2)));
+    }
+    ts += QStringLiteral("</TS>\n");
+    const QString tsPath = dir + QLatin1Char('/') + baseName + QStringLiteral(".ts");
+    QFile file(tsPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ts.toUtf8()) < 0)
+        return false;
+    file.close();
+    const QString lrelease
+        = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
+    const int exitCode = QProcess::execute(lrelease,
+        {QStringLiteral("-silent"), tsPath, QStringLiteral("-qm"),
+            dir + QLatin1Char('/') + baseName + QStringLiteral(".qm")});
+    QFile::remove(tsPath);
+    return exitCode == 0;
+}
+
+bool writeProgramCatalogue(const QString& dir, const QString& suffix)
+{
+    return writeCatalogue(dir, QStringLiteral("CurveScope_") + suffix,
+        {{ProgramContext, ProgramSource, suffix + QStringLiteral("-program")},
+            {SharedContext, SharedSource, suffix + QStringLiteral("-program")}});
+}
+
+bool writeToolkitCatalogue(const QString& dir, const QString& suffix)
+{
+    return writeCatalogue(dir, QStringLiteral("qt_") + suffix,
+        {{ToolkitContext, ToolkitSource, suffix + QStringLiteral("-toolkit")},
+            {SharedContext, SharedSource, suffix + QStringLiteral("-toolkit")}});
+}
+
+QString programText()
+{
+    return QCoreApplication::translate(qPrintable(ProgramContext), qPrintable(ProgramSource));
+}
+
+QString toolkitText()
+{
+    return QCoreApplication::translate(qPrintable(ToolkitContext), qPrintable(ToolkitSource));
+}
+
+QString sharedText()
+{
+    return QCoreApplication::translate(qPrintable(SharedContext), qPrintable(SharedSource));
+}
+
+// Child-process mode: start up like the program does under the inherited environment (system
+// locale from LANG) and report what the step did, one item per line.
+int runProbe(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    identifyApplication();
+    ModalCatcher catcher;
+    ApplyStartupLanguageFrom(qEnvironmentVariable(ProbeVariable));
+    QStringList report;
+    report << QLocale().name() << programText() << toolkitText()
+           << QSettings().value(QStringLiteral("Language"), -1).toString()
+           << QSettings().fileName();
+    for (const ModalCatcher::Message& m : catcher.messages())
+        report << m.title + QLatin1Char('|') + m.text;
+    QTextStream(stdout) << report.join(QLatin1Char('\n')) << '\n';
+    return 0;
+}
+}
+
+class TestStartupLanguage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void settingsStayInTemporaryLocation();
+    void installsCataloguesForStoredLanguage_data();
+    void installsCataloguesForStoredLanguage();
+    void fallbackMessageOnceThenSilent();
+    void germanLocaleBecomesDefault();
+    void absentSettingFollowsSystemLocale_data();
+    void absentSettingFollowsSystemLocale();
+
+private:
+    QTemporaryDir m_settingsHome;
+    QScopedPointer<QTemporaryDir> m_folder;
+};
+
+void TestStartupLanguage::initTestCase()
+{
+    QVERIFY(m_settingsHome.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsHome.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsHome.path());
+    identifyApplication();
+}
+
+void TestStartupLanguage::init()
+{
+    m_folder.reset(new QTemporaryDir);
+    QVERIFY(m_folder->isValid());
+    QSettings().clear();
+}
+
+void TestStartupLanguage::cleanup()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(QLocale::system());
+    QSettings().clear();
+}
+
+void TestStartupLanguage::settingsStayInTemporaryLocation()
+{
+    QSettings().setValue(QStringLiteral("Language"), 31);
+    QSettings settings;
+    settings.sync();
+    QVERIFY2(settings.fileName().startsWith(m_settingsHome.path() + QLatin1Char('/')),
+        qPrintable(settings.fileName()));
+    QVERIFY(QFile::exists(settings.fileName()));
+}
+
+void TestStartupLanguage::installsCataloguesForStoredLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("programCatalogues");
+    QTest::addColumn<QStringList>("toolkitCatalogues");
+    QTest::addColumn<bool>("expectMessage");
+    QTest::addColumn<int>("storedAfter");
+    QTest::addColumn<QString>("defaultLocale");
+    QTest::addColumn<QString>("programText");
+    QTest::addColumn<QString>("toolkitText");
+    QTest::addColumn<QString>("sharedText");
+
+    QTest::newRow("German, both catalogues: toolkit installed first, program asked first")
+        << int(QLocale::German) << QStringList {"de"} << QStringList {"de"} << false
+        << int(QLocale::German) << "de_DE"
+        << "de-program"
+        << "de-toolkit"
+        << "de-program";
+    QTest::newRow("German, full locale names are found too")
+        << int(QLocale::German) << QStringList {"de_DE"} << QStringList {"de_DE"} << false
+        << int(QLocale::German) << "de_DE"
+        << "de_DE-program"
+        << "de_DE-toolkit"
+        << "de_DE-program";
+    QTest::newRow("German, program catalogue only")
+        << int(QLocale::German) << QStringList {"de"} << QStringList {} << false
+        << int(QLocale::German) << "de_DE"
+        << "de-program" << ToolkitSource << "de-program";
+    QTest::newRow("German, toolkit catalogue only: neither installed")
+        << int(QLocale::German) << QStringList {} << QStringList {"de"} << true
+        << int(QLocale::English) << "en_US" << ProgramSource << ToolkitSource << SharedSource;
+    QTest::newRow("German, other languages' catalogues only")
+        << int(QLocale::German) << QStringList {"fr"} << QStringList {"fr"} << true
+        << int(QLocale::English) << "en_US" << ProgramSource << ToolkitSource << SharedSource;
+    QTest::newRow("English, nothing in the folder: silent")
+        << int(QLocale::English) << QStringList {} << QStringList {} << false
+        << int(QLocale::English) << "en_US" << ProgramSource << ToolkitSource << SharedSource;
+    QTest::newRow("English, toolkit catalogue is not looked for")
+        << int(QLocale::English) << QStringList {"en"} << QStringList {"en"} << false
+        << int(QLocale::English) << "en_US"
+        << "en-program" << ToolkitSource << "en-program";
+    QTest::newRow("English, toolkit catalogue alone: silent")
+        << int(QLocale::English) << QStringList {} << QStringList {"en"} << false
+        << int(QLocale::English) << "en_US" << ProgramSource << ToolkitSource << SharedSource;
+    QTest::newRow("French, both catalogues")
+        << int(QLocale::French) << QStringList {"fr"} << QStringList {"fr"} << false
+        << int(QLocale::French) << "fr_FR"
+        << "fr-program"
+        << "fr-toolkit"
+        << "fr-program";
+}
+
+void TestStartupLanguage::installsCataloguesForStoredLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, programCatalogues);
+    QFETCH(QStringList, toolkitCatalogues);
+    QFETCH(bool, expectMessage);
+    QFETCH(int, storedAfter);
+    QFETCH(QString, defaultLocale);
+    QFETCH(QString, programText);
+    QFETCH(QString, toolkitText);
+    QFETCH(QString, sharedText);
+
+    for (const QString& suffix : programCatalogues)
+        QVERIFY(writeProgramCatalogue(m_folder->path(), suffix));
+    for (const QString& suffix : toolkitCatalogues)
+        QVERIFY(writeToolkitCatalogue(m_folder->path(), suffix));
+    QSettings().setValue(QStringLiteral("Language"), language);
+
+    ModalCatcher catcher;
+    ApplyStartupLanguageFrom(m_folder->path());
+
+    const QList<ModalCatcher::Message> messages = catcher.messages();
+    QCOMPARE(messages.size(), expectMessage ? 1 : 0);
+    if (expectMessage) {
+        const QString locale = QLocale(static_cast<QLocale::Language>(language)).name();
+        QCOMPARE(messages.first().icon, QMessageBox::Critical);
+        QCOMPARE(messages.first().title, QStringLiteral("Error"));
+        QCOMPARE(messages.first().text,
+            QStringLiteral("Could not load language data for %1.\nSwitching to English.")
+                .arg(locale));
+    }
+    QCOMPARE(QSettings().value(QStringLiteral("Language")).toInt(), storedAfter);
+    QCOMPARE(QLocale().name(), defaultLocale);
+    QCOMPARE(::programText(), programText);
+    QCOMPARE(::toolkitText(), toolkitText);
+    QCOMPARE(::sharedText(), sharedText);
+
+    // Catalogues that were loaded but not used are gone; only installed ones stay with the app.
+    const int installed = (::programText() != ProgramSource) + (::toolkitText() != ToolkitSource);
+    QCOMPARE(qApp->findChildren<QTranslator*>().size(), installed);
+}
+
+void TestStartupLanguage::fallbackMessageOnceThenSilent()
+{
+    QSettings().setValue(QStringLiteral("Language"), int(QLocale::Italian));
+    {
+        ModalCatcher catcher;
+        ApplyStartupLanguageFrom(m_folder->path());
+        QCOMPARE(catcher.messages().size(), 1);
+        QCOMPARE(catcher.messages().first().text,
+            QStringLiteral("Could not load language data for it_IT.\nSwitching to English."));
+    }
+    QCOMPARE(QSettings().value(QStringLiteral("Language")).toInt(), int(QLocale::English));
+
+    // The next start reads the corrected setting.
+    ModalCatcher catcher;
+    ApplyStartupLanguageFrom(m_folder->path());
+    QCOMPARE(catcher.messages().size(), 0);
+    QCOMPARE(QSettings().value(QStringLiteral("Language")).toInt(), int(QLocale::English));
+    QCOMPARE(QLocale().name(), QStringLiteral("en_US"));
+}
+
+void TestStartupLanguage::germanLocaleBecomesDefault()
+{
+    QVERIFY(writeProgramCatalogue(m_folder->path(), QStringLiteral("de")));
+    QSettings().setValue(QStringLiteral("Language"), int(QLocale::German));
+    ApplyStartupLanguageFrom(m_folder->path());
+    QCOMPARE(QLocale().language(), QLocale::German);
+    QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+}
+
+void TestStartupLanguage::absentSettingFollowsSystemLocale_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("report");
+
+    const QString error = QStringLiteral("Error|Could not load language data for %1.\n"
+                                         "Switching to English.");
+    QTest::newRow("German system, de catalogues serve de_DE")
+        << "de_DE.UTF-8" << QStringList {"de_DE", "de-program", "de-toolkit", "-1"};
+    QTest::newRow("Austrian system, de catalogues serve de_AT")
+        << "de_AT.UTF-8" << QStringList {"de_AT", "de-program", "de-toolkit", "-1"};
+    QTest::newRow("English system, no English catalogue: silent")
+        << "en_GB.UTF-8" << QStringList {"en_GB", ProgramSource, ToolkitSource, "-1"};
+    QTest::newRow("French system without catalogue: message, English")
+        << "fr_FR.UTF-8"
+        << QStringList {"en_US", ProgramSource, ToolkitSource, "31", error.arg("fr_FR")};
+}
+
+void TestStartupLanguage::absentSettingFollowsSystemLocale()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, report);
+
+    QVERIFY(writeProgramCatalogue(m_folder->path(), QStringLiteral("de")));
+    QVERIFY(writeToolkitCatalogue(m_folder->path(), QStringLiteral("de")));
+    QTemporaryDir configHome;
+    QVERIFY(configHome.isValid());
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LANG"), lang);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QString::fromLatin1(ProbeVariable), m_folder->path());
+
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(probe.waitForFinished(60000));
+    QCOMPARE(probe.exitCode(), 0);
+    QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY(lines.size() >= 5);
+    const QString settingsFile = lines.takeAt(4);
+    QVERIFY2(
+        settingsFile.startsWith(configHome.path() + QLatin1Char('/')), qPrintable(settingsFile));
+    lines.removeAll(QString());
+    // The message text spans two lines of the report.
+    if (lines.size() == 6)
+        lines.replace(4, lines.at(4) + QLatin1Char('\n') + lines.takeAt(5));
+    QCOMPARE(lines, report);
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(ProbeVariable))
+        return runProbe(argc, argv);
+    QApplication app(argc, argv);
+    TestStartupLanguage test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startuplanguage.moc"
