@@ -1,0 +1,86 @@
+# Installation and the Debian package.
+#
+# The program looks for its translation catalogues in "language/" beside its executable, so the
+# executable and that folder are installed together into one private folder. On Linux that is
+# <prefix>/lib/curvescope, with <prefix>/bin/curvescope a relative link to it: the program
+# resolves its own path through the link, and the relative link keeps the tree relocatable
+# (DESTDIR, CPack's staging folder, any --prefix). Windows and macOS get the executable and its
+# language folder side by side in bin/.
+
+include(GNUInstallDirs)
+
+if(UNIX AND NOT APPLE)
+    # Not CMAKE_INSTALL_LIBDIR: Debian puts that under a multiarch triplet, while a program's
+    # private files belong in lib/<package>.
+    set(CURVESCOPE_INSTALL_APPDIR "lib/curvescope" CACHE STRING
+        "Folder below the prefix that holds the executable and its language folder")
+else()
+    set(CURVESCOPE_INSTALL_APPDIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
+        "Folder below the prefix that holds the executable and its language folder")
+endif()
+
+install(TARGETS curvescope RUNTIME DESTINATION "${CURVESCOPE_INSTALL_APPDIR}")
+
+# The folder's contents are made by the build (compiled catalogues, copied flags), so the
+# folder is installed as the build left it rather than from a list fixed at configure time.
+install(DIRECTORY "${CURVESCOPE_LANGUAGE_DIR}/" DESTINATION "${CURVESCOPE_INSTALL_APPDIR}/language"
+    FILES_MATCHING PATTERN "*.qm" PATTERN "*.png")
+
+set(_packaging_dir "${PROJECT_SOURCE_DIR}/packaging")
+set(_icon_dir "${PROJECT_SOURCE_DIR}/resources/appicon")
+
+if(UNIX AND NOT APPLE AND NOT "${CURVESCOPE_INSTALL_APPDIR}" STREQUAL "${CMAKE_INSTALL_BINDIR}")
+    # A dangling relative link made once in the build tree; file(INSTALL) copies links as links.
+    file(RELATIVE_PATH _link_target "/root/${CMAKE_INSTALL_BINDIR}"
+        "/root/${CURVESCOPE_INSTALL_APPDIR}/curvescope")
+    set(_link "${CMAKE_CURRENT_BINARY_DIR}/install-link/curvescope")
+    file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install-link")
+    file(CREATE_LINK "${_link_target}" "${_link}" SYMBOLIC)
+    install(FILES "${_link}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+endif()
+
+if(UNIX AND NOT APPLE)
+    install(FILES "${_packaging_dir}/curvescope.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/applications")
+    install(FILES "${_packaging_dir}/curvescope-mime.xml"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/mime/packages" RENAME "curvescope.xml")
+    install(FILES "${_packaging_dir}/example.orvanta.curvescope.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
+
+    foreach(_size 16 24 32 48 64 128 256)
+        install(FILES "${_icon_dir}/curvescope-${_size}.png" OPTIONAL
+            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${_size}x${_size}/apps"
+            RENAME "curvescope.png")
+    endforeach()
+    install(FILES "${_icon_dir}/curvescope.svg" OPTIONAL
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps")
+endif()
+
+# Debian package. The desktop, MIME and icon caches are refreshed by the file triggers of
+# desktop-file-utils, shared-mime-info and hicolor-icon-theme, so no maintainer scripts are needed.
+set(CPACK_PACKAGE_NAME "curvescope")
+set(CPACK_PACKAGE_VENDOR "Orvanta")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Viewer for engine trend recordings")
+set(CPACK_PACKAGE_DESCRIPTION "CurveScope shows the trend recordings of the Visorix display unit \
+(engine speed, timing, firing angles, secondary voltages, analog output, knocking intensity and \
+temperatures) as curves over time, with zoom, panning and a tracker, and exports them as CSV \
+files, images or documents.")
+set(CPACK_PACKAGE_CONTACT "Orvanta CurveScope maintainers <support@orvanta.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.orvanta.example/curvescope")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "science")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+if(NOT CPACK_GENERATOR)
+    if(UNIX AND NOT APPLE)
+        set(CPACK_GENERATOR "DEB")
+    else()
+        set(CPACK_GENERATOR "ZIP")
+    endif()
+endif()
+
+include(CPack)
