@@ -52,8 +52,10 @@ if(UNIX AND NOT APPLE)
             DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${_size}x${_size}/apps"
             RENAME "curvescope.png")
     endforeach()
-    install(FILES "${_icon_dir}/curvescope.svg" OPTIONAL
-        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps")
+    if(EXISTS "${_icon_dir}/curvescope.svg")
+        install(FILES "${_icon_dir}/curvescope.svg"
+            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps")
+    endif()
 endif()
 
 # Debian package. The desktop, MIME and icon caches are refreshed by the file triggers of
@@ -62,10 +64,11 @@ set(CPACK_PACKAGE_NAME "curvescope")
 set(CPACK_PACKAGE_VENDOR "Orvanta")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Viewer for engine trend recordings")
-set(CPACK_PACKAGE_DESCRIPTION "CurveScope shows the trend recordings of the Visorix display unit \
-(engine speed, timing, firing angles, secondary voltages, analog output, knocking intensity and \
-temperatures) as curves over time, with zoom, panning and a tracker, and exports them as CSV \
-files, images or documents.")
+# Debian wants the long description in lines of less than 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "CurveScope shows the trend recordings of the Visorix display unit\n\
+(engine speed, timing, firing angles, secondary voltages, analog output,\n\
+knocking intensity and temperatures) as curves over time, with zoom,\n\
+panning and a tracker, and exports them as CSV files, images or documents.")
 set(CPACK_PACKAGE_CONTACT "Orvanta CurveScope maintainers <support@orvanta.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.orvanta.example/curvescope")
 set(CPACK_STRIP_FILES ON)

@@ -380,9 +380,11 @@ void tst_Install::mimeTypeCompiles()
         if (line.contains(MimeTypeName))
             ours << line;
     }
-    // weight:type:glob:flags, with "cs" for the case-sensitive match the program itself uses.
-    QCOMPARE(
-        ours, QStringList {QStringLiteral("50:") + MimeTypeName + QStringLiteral(":*.tlx:cs")});
+    // weight:type:glob:flags, with "cs" for the case-sensitive match the program itself uses
+    // (the compiler adds a flagless copy of the line for readers of the older format).
+    QVERIFY2(ours.contains(QStringLiteral("50:") + MimeTypeName + QStringLiteral(":*.tlx:cs")),
+        qPrintable(ours.join(QLatin1Char('\n'))));
+    QCOMPARE(ours.filter(QStringLiteral(":*.tlx")).size(), ours.size());
 }
 
 void tst_Install::mimeTypeRecognised_data()
