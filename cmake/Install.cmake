@@ -47,6 +47,11 @@ if(UNIX AND NOT APPLE)
     install(FILES "${_packaging_dir}/example.orvanta.curvescope.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
 
+    # The demo set, so a packaged install can be tried without any recording at hand. Not in
+    # share/doc: minimal Debian systems drop that folder.
+    install(DIRECTORY "${PROJECT_SOURCE_DIR}/samples/demo/"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/curvescope/demo" FILES_MATCHING PATTERN "*.tlx")
+
     foreach(_size 16 24 32 48 64 128 256)
         install(FILES "${_icon_dir}/curvescope-${_size}.png" OPTIONAL
             DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${_size}x${_size}/apps"

@@ -191,6 +191,7 @@ private slots:
     void installedFiles();
     void linkResolvesToTheProgram();
     void languageFolderBesideProgram();
+    void demoSet();
     void icons_data();
     void icons();
 
@@ -293,6 +294,18 @@ void tst_Install::languageFolderBesideProgram()
         QVERIFY2(sha1Of(copy.filePath(name)) == sha1Of(built.filePath(name)), qPrintable(name));
     // Nothing of the build tree's bookkeeping (dependency files, folders) comes along.
     QCOMPARE(copy.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), builtFiles);
+}
+
+void tst_Install::demoSet()
+{
+    const QDir source(QStringLiteral(CURVESCOPE_SOURCE_DIR "/samples/demo"));
+    const QDir copy(installed(QStringLiteral("share/curvescope/demo")));
+    const QStringList names = source.entryList({QStringLiteral("*.tlx")}, QDir::Files, QDir::Name);
+    QVERIFY(names.contains(QStringLiteral("configuration.tlx")));
+    QVERIFY(names.contains(QStringLiteral("speed.tlx")));
+    QCOMPARE(copy.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), names);
+    for (const QString& name : names)
+        QVERIFY2(sha1Of(copy.filePath(name)) == sha1Of(source.filePath(name)), qPrintable(name));
 }
 
 void tst_Install::icons_data()
