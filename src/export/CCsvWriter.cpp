@@ -1,0 +1,240 @@
+#include "CCsvWriter.h"
+
+#include "CsvCellFormatter.h"
+#include "CsvOutputBuffer.h"
+
+#include <QLocale>
+#include <QSaveFile>
+#include <QTextCodec>
+#include <algorithm>
+#include <vector>
+
+QChar CCsvWriter::s_separator = QLatin1Char(';');
+
+namespace {
+
+// Lines end as a text-mode file ends them on this platform; written directly rather than
+// through the device's text mode, which would scan every block for line feeds.
+#ifdef Q_OS_WIN
+const char LineEnd[] = "\r\n";
+#else
+const char LineEnd[] = "\n";
+#endif
+constexpr qsizetype LineEndBytes = sizeof(LineEnd) - 1;
+
+// How many lines go by between two looks at a failed device, so a full disk ends the export
+// early instead of formatting the rest for nothing.
+constexpr int FailureCheckInterval = 4096;
+
+// One series of the Timestamp List merge: its samples in time order, with its current sample.
+struct MergeCursor {
+    const qint64* timestamps;
+    const double* values;
+    const int* order; // null when the series is already in time order
+    int position;
+    int length;
+    int series;
+    qint64 head;
+    QByteArray numberCell; // separator, series number, separator
+
+    int Index() const { return order ? order[position] : position; }
+};
+
+// Ties go to the lower series number; within a series the cursor keeps the stored order, so
+// the merge gives the same order as a stable sort of all samples by time.
+inline bool Before(const MergeCursor& a, const MergeCursor& b)
+{
+    return a.head < b.head || (a.head == b.head && a.series < b.series);
+}
+
+void SiftDown(std::vector<MergeCursor*>& heap, size_t at)
+{
+    const size_t size = heap.size();
+    MergeCursor* moving = heap[at];
+    for (;;) {
+        size_t child = 2 * at + 1;
+        if (child >= size)
+            break;
+        if (child + 1 < size && Before(*heap[child + 1], *heap[child]))
+            ++child;
+        if (!Before(*heap[child], *moving))
+            break;
+        heap[at] = heap[child];
+        at = child;
+    }
+    heap[at] = moving;
+}
+
+class EncodedText {
+public:
+    explicit EncodedText(QTextCodec* codec)
+        : m_codec(codec)
+    {
+    }
+    QByteArray operator()(const QString& text) const { return m_codec->fromUnicode(text); }
+
+private:
+    QTextCodec* m_codec;
+};
+
+bool Finish(QSaveFile& file, CsvOutputBuffer& out)
+{
+    if (!out.Flush()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+CCsvWriter::CCsvWriter() = default;
+
+bool CCsvWriter::AddSeries(
+    const QVector<qint64>& timestamps, const QVector<double>& values, const QString& name)
+{
+    if (timestamps.size() != values.size())
+        return false;
+    m_timestampSeries.append(timestamps);
+    m_valueSeries.append(values);
+    m_maximumLength = qMax(m_maximumLength, timestamps.size());
+    QString quoted = name;
+    quoted.remove(QLatin1Char('"'));
+    m_columnTitles << QStringLiteral("Date Time") << QLatin1Char('"') + quoted + QLatin1Char('"');
+    return true;
+}
+
+bool CCsvWriter::SetSeparator(QChar separator)
+{
+    if (separator != QLatin1Char('\t') && separator != QLatin1Char(';'))
+        return false;
+    s_separator = separator;
+    return true;
+}
+
+QChar CCsvWriter::Separator() { return s_separator; }
+
+bool CCsvWriter::WriteTimeDataPairs(const QString& fileName, bool withTitleLine)
+{
+    if (m_maximumLength < 1)
+        return false;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    QTextCodec* const codec = QTextCodec::codecForLocale();
+    const EncodedText encode(codec);
+    CsvCellFormatter cells(QLocale::system(), codec);
+    CsvOutputBuffer out(&file);
+    const QByteArray separator = encode(QString(s_separator));
+    const QByteArray blankCell = encode(QStringLiteral(" "));
+
+    if (withTitleLine) {
+        const QByteArray titles = encode(m_columnTitles.join(s_separator));
+        out.Append(titles.constData(), titles.size());
+        out.Append(LineEnd, LineEndBytes);
+    }
+
+    const int seriesCount = m_timestampSeries.size();
+    const auto count = static_cast<size_t>(seriesCount);
+    std::vector<const qint64*> timestamps(count);
+    std::vector<const double*> values(count);
+    std::vector<int> lengths(count);
+    for (int k = 0; k < seriesCount; ++k) {
+        timestamps[size_t(k)] = m_timestampSeries[k].constData();
+        values[size_t(k)] = m_valueSeries[k].constData();
+        lengths[size_t(k)] = m_timestampSeries[k].size();
+    }
+
+    for (int row = 0; row < m_maximumLength; ++row) {
+        for (int k = 0; k < seriesCount; ++k) {
+            if (k != 0)
+                out.Append(separator.constData(), separator.size());
+            if (row < lengths[size_t(k)]) {
+                cells.AppendDateTime(out, timestamps[size_t(k)][row]);
+                out.Append(separator.constData(), separator.size());
+                cells.AppendValue(out, values[size_t(k)][row]);
+            } else {
+                out.Append(blankCell.constData(), blankCell.size());
+                out.Append(separator.constData(), separator.size());
+            }
+        }
+        out.Append(LineEnd, LineEndBytes);
+        if (row % FailureCheckInterval == 0 && out.HasFailed())
+            break;
+    }
+    return Finish(file, out);
+}
+
+bool CCsvWriter::WriteTimestampList(const QString& fileName)
+{
+    if (m_maximumLength < 1)
+        return false;
+
+    QTextCodec* const codec = QTextCodec::codecForLocale();
+    const EncodedText encode(codec);
+    const QByteArray separator = encode(QString(s_separator));
+
+    // Series out of time order (a clock set back during the recording) get a stably sorted
+    // index; the others are merged as they are, at no extra memory.
+    std::vector<std::vector<int>> orders(size_t(m_timestampSeries.size()));
+    std::vector<MergeCursor> cursors;
+    cursors.reserve(size_t(m_timestampSeries.size()));
+    for (int k = 0; k < m_timestampSeries.size(); ++k) {
+        const QVector<qint64>& series = m_timestampSeries[k];
+        if (series.isEmpty())
+            continue;
+        const qint64* ts = series.constData();
+        const int length = series.size();
+        const int* order = nullptr;
+        if (!std::is_sorted(ts, ts + length)) {
+            std::vector<int>& index = orders[size_t(k)];
+            index.resize(size_t(length));
+            for (int i = 0; i < length; ++i)
+                index[size_t(i)] = i;
+            std::stable_sort(
+                index.begin(), index.end(), [ts](int a, int b) { return ts[a] < ts[b]; });
+            order = index.data();
+        }
+        MergeCursor cursor {ts, m_valueSeries[k].constData(), order, 0, length, k, 0, {}};
+        cursor.head = ts[cursor.Index()];
+        cursor.numberCell = separator + QByteArray::number(k) + separator;
+        cursors.push_back(cursor);
+    }
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    CsvCellFormatter cells(QLocale::system(), codec);
+    CsvOutputBuffer out(&file);
+
+    std::vector<MergeCursor*> heap;
+    heap.reserve(cursors.size());
+    for (MergeCursor& cursor : cursors)
+        heap.push_back(&cursor);
+    for (size_t i = heap.size() / 2; i-- > 0;)
+        SiftDown(heap, i);
+
+    int lines = 0;
+    while (!heap.empty()) {
+        MergeCursor& cursor = *heap.front();
+        const int index = cursor.Index();
+        cells.AppendDateTime(out, cursor.timestamps[index]);
+        out.Append(cursor.numberCell.constData(), cursor.numberCell.size());
+        cells.AppendValue(out, cursor.values[index]);
+        out.Append(LineEnd, LineEndBytes);
+
+        if (++cursor.position < cursor.length) {
+            cursor.head = cursor.timestamps[cursor.Index()];
+        } else {
+            heap.front() = heap.back();
+            heap.pop_back();
+        }
+        if (!heap.empty())
+            SiftDown(heap, 0);
+        if (++lines % FailureCheckInterval == 0 && out.HasFailed())
+            break;
+    }
+    return Finish(file, out);
+}

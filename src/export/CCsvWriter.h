@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QTextCodec;
+
+// Collects the series of one recording and writes them as a CSV file, either side by side
+// (Time/Data Pairs) or merged into one list ordered by time (Timestamp List). Cells follow the
+// system's regional settings; the file is in the local 8-bit encoding.
+//
+// A file is written to a temporary file beside it and put into place only when every byte was
+// written, so a full disk or a lost drive leaves the previous file as it was and the write
+// reports false.
+class CCsvWriter {
+public:
+    CCsvWriter();
+
+    // Shares the vectors (no element copy). False, and nothing added, when their lengths differ.
+    bool AddSeries(
+        const QVector<qint64>& timestamps, const QVector<double>& values, const QString& name);
+
+    bool WriteTimeDataPairs(const QString& fileName, bool withTitleLine);
+    bool WriteTimestampList(const QString& fileName);
+
+    // Accepts a tab or ';' only; applies to every writer.
+    static bool SetSeparator(QChar separator);
+    static QChar Separator();
+
+    int SeriesCount() const { return m_timestampSeries.size(); }
+    int MaximumLength() const { return m_maximumLength; }
+    QStringList ColumnTitles() const { return m_columnTitles; }
+
+private:
+    QVector<QVector<qint64>> m_timestampSeries;
+    QVector<QVector<double>> m_valueSeries;
+    int m_maximumLength = 0;
+    QStringList m_columnTitles;
+
+    static QChar s_separator;
+};

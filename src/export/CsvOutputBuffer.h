@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QtGlobal>
+#include <vector>
+
+class QIODevice;
+
+// Collects the bytes of a CSV file and hands them to the device in large blocks, so the
+// formatting loops never pay for a device call per cell. After the first failed write every
+// further byte is dropped and the failure is kept for the caller to report.
+class CsvOutputBuffer {
+public:
+    explicit CsvOutputBuffer(QIODevice* device, qsizetype capacity = 1 << 20);
+    ~CsvOutputBuffer();
+
+    CsvOutputBuffer(const CsvOutputBuffer&) = delete;
+    CsvOutputBuffer& operator=(const CsvOutputBuffer&) = delete;
+
+    // Room for at least n bytes; fill it and hand the end back to Commit. n must not exceed
+    // the capacity.
+    char* Reserve(qsizetype n)
+    {
+        if (m_end - m_pos < n)
+            Drain();
+        return m_pos;
+    }
+    void Commit(char* end) { m_pos = end; }
+
+    void Append(const char* data, qsizetype n);
+    void Append(char c)
+    {
+        char* p = Reserve(1);
+        *p++ = c;
+        Commit(p);
+    }
+
+    // Writes what is pending; false when any write to the device failed.
+    bool Flush();
+    bool HasFailed() const { return m_failed; }
+    qsizetype Capacity() const { return qsizetype(m_storage.size()); }
+
+private:
+    void Drain();
+
+    QIODevice* m_device;
+    std::vector<char> m_storage;
+    char* m_begin;
+    char* m_pos;
+    char* m_end;
+    bool m_failed = false;
+};

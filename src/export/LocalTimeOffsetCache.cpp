@@ -1,0 +1,61 @@
+#include "LocalTimeOffsetCache.h"
+
+#include <QDateTime>
+#include <limits>
+
+namespace {
+// Julian day number of 1970-01-01.
+constexpr qint64 EpochJulianDay = 2440588;
+constexpr qint64 MsecsPerDay = 86400 * 1000;
+}
+
+LocalTimeOffsetCache::LocalTimeOffsetCache() = default;
+
+qint64 LocalTimeOffsetCache::ReferenceOffset(qint64 msecsSinceEpoch)
+{
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch);
+    if (!local.isValid())
+        return NoOffset;
+    const QDate date = local.date();
+    const QTime time = local.time();
+    if (!date.isValid() || !time.isValid())
+        return NoOffset;
+    const qint64 wallClock
+        = (date.toJulianDay() - EpochJulianDay) * MsecsPerDay + time.msecsSinceStartOfDay();
+    return wallClock - msecsSinceEpoch;
+}
+
+qint64 LocalTimeOffsetCache::Fill(Entry& e, qint64 msecsSinceEpoch)
+{
+    const qint64 bucket = FloorDiv(msecsSinceEpoch, BucketMsecs);
+    // Buckets at the very ends of the 64-bit range are not worth caching.
+    if (bucket <= std::numeric_limits<qint64>::min() / BucketMsecs + 1
+        || bucket >= std::numeric_limits<qint64>::max() / BucketMsecs - 1)
+        return ReferenceOffset(msecsSinceEpoch);
+
+    const qint64 begin = bucket * BucketMsecs;
+    const qint64 last = begin + BucketMsecs - 1;
+    const qint64 first = ReferenceOffset(begin);
+    const qint64 final = ReferenceOffset(last);
+
+    e.begin = begin;
+    e.end = last + 1;
+    e.offsetBefore = first;
+    e.offsetAfter = final;
+    if (first == final) {
+        e.split = e.end;
+    } else {
+        // Smallest time in (begin, last] that already has the later offset.
+        qint64 low = begin;
+        qint64 high = last;
+        while (high - low > 1) {
+            const qint64 middle = low + (high - low) / 2;
+            if (ReferenceOffset(middle) == first)
+                low = middle;
+            else
+                high = middle;
+        }
+        e.split = high;
+    }
+    return msecsSinceEpoch < e.split ? e.offsetBefore : e.offsetAfter;
+}
