@@ -1,0 +1,127 @@
+#include "ConfigurationReader.h"
+
+#include "DeviceTypes.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The text after the first occurrence of key, up to the next LF or the end of the content.
+// Keys are searched anywhere, not only at line starts: the device's files are read that way.
+bool FindValue(const QString& content, const QString& key, QString* value)
+{
+    const int keyAt = content.indexOf(key);
+    if (keyAt < 0)
+        return false;
+    const int from = keyAt + key.size();
+    const int lineEnd = content.indexOf(QLatin1Char('\n'), from);
+    *value = content.mid(from, lineEnd < 0 ? -1 : lineEnd - from);
+    return true;
+}
+
+// Reads one required integer key. A missing key leaves the field untouched, a value that does
+// not convert stores 0; both invalidate the configuration.
+template <typename T, typename Convert>
+void ReadRequired(const QString& content, const char* key, T* field, bool* valid, Convert convert)
+{
+    QString value;
+    if (!FindValue(content, QLatin1String(key), &value)) {
+        *valid = false;
+        return;
+    }
+    bool ok = false;
+    *field = convert(value, &ok);
+    if (!ok) {
+        *field = 0;
+        *valid = false;
+    }
+}
+
+} // namespace
+
+bool ConfigurationReader::ReadFile(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    // The device pads some files with NUL bytes: the text ends at the first one.
+    const int nul = bytes.indexOf('\0');
+    const QString content = QString::fromUtf8(bytes.constData(), nul < 0 ? bytes.size() : nul);
+
+    const auto toHex = [](const QString& value, bool* ok) { return value.toLongLong(ok, 16); };
+    const auto toDecimal = [](const QString& value, bool* ok) { return value.toInt(ok, 10); };
+
+    m_valid = true;
+    ReadRequired(content, "DateTime=", &m_startTime, &m_valid, toHex);
+    ReadRequired(content, "DeviceType=", &m_deviceType, &m_valid, toDecimal);
+    ReadRequired(content, "DeviceId=", &m_deviceId, &m_valid, toDecimal);
+    ReadRequired(content, "NumberCylinder=", &m_numberOfCylinders, &m_valid, toDecimal);
+    ReadRequired(content, "DataFormat=", &m_dataFormat, &m_valid, toDecimal);
+    if (m_numberOfCylinders > MaxNumberOfCylinders)
+        m_valid = false;
+
+    QString value;
+    m_cylinderNames = FindValue(content, QStringLiteral("CylinderNames="), &value)
+        ? value.split(QLatin1Char(','), Qt::SkipEmptyParts)
+        : QStringList();
+    // Unnamed cylinders are called by their zero-based index, the index the data files use.
+    const int namesWanted = qMin(m_numberOfCylinders, MaxNumberOfCylinders);
+    for (int n = m_cylinderNames.size(); n < namesWanted; ++n)
+        m_cylinderNames << QCoreApplication::translate("QObject", "# %1").arg(n);
+
+    m_groups = FindValue(content, QStringLiteral("Groups="), &value)
+        ? value.split(QLatin1Char(';'), Qt::SkipEmptyParts)
+        : QStringList();
+    m_additions = FindValue(content, QStringLiteral("Additions="), &value) ? value : QString();
+    return true;
+}
+
+bool ConfigurationReader::IsValid() const { return m_valid; }
+
+qint64 ConfigurationReader::GetStartTime() const { return m_startTime; }
+
+int ConfigurationReader::GetDeviceType() const { return m_deviceType; }
+
+int ConfigurationReader::GetDeviceId() const { return m_deviceId; }
+
+int ConfigurationReader::GetNumberOfCylinders() const { return m_numberOfCylinders; }
+
+int ConfigurationReader::GetDataFormat() const { return m_dataFormat; }
+
+QStringList ConfigurationReader::GetCylinderNames() const { return m_cylinderNames; }
+
+QStringList ConfigurationReader::GetGroups() const { return m_groups; }
+
+QString ConfigurationReader::GetAdditions() const { return m_additions; }
+
+QString ConfigurationReader::ToString() const
+{
+    if (!m_valid)
+        return QCoreApplication::translate("QObject", "ERROR: Configuration invalid!");
+    QString text = QCoreApplication::translate("QObject",
+        "Start of trend data: %1\nDevice type: %2\nDevice CAN ID: %3\nNumber of Cylinders: %4\n")
+                       .arg(QDateTime::fromMSecsSinceEpoch(m_startTime)
+                                .toLocalTime()
+                                .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")))
+                       .arg(DeviceTypeName(m_deviceType))
+                       .arg(m_deviceId)
+                       .arg(m_numberOfCylinders);
+    if (!m_additions.isEmpty())
+        text += QCoreApplication::translate("QObject", "Additions: %1\n").arg(m_additions);
+    return text;
+}
+
+QString ConfigurationReader::GetTemperatureUnitText() const
+{
+    return m_additions == QLatin1String("FAHRENHEIT")
+        ? QCoreApplication::translate("QObject", "°F")
+        : QCoreApplication::translate("QObject", "°C");
+}

@@ -1,0 +1,3 @@
+#include "DatafileReaderInterface.h"
+
+DatafileReaderInterface::~DatafileReaderInterface() = default;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "DatafileReaderInterface.h"
+#include "SampleSeries.h"
+
+#include <QByteArray>
+
+class TrendLineScanner;
+
+// A data file of one series per cylinder: lines "time offset TAB cylinder TAB value" (firing
+// angles, secondary voltages, knocking intensity, temperatures), cylinders interleaved in any
+// order and zero-based.
+class DatafileReaderThreeColumns : public DatafileReaderInterface {
+public:
+    // False for fewer than one cylinder and, so that a corrupt count cannot exhaust memory, for
+    // more than ConfigurationReader::MaxNumberOfCylinders.
+    bool ReadFile(const QString& path, qint64 startTime, int numberOfCylinders) override;
+
+    // The series of one cylinder; an index out of range gives empty vectors.
+    const QVector<double>& GetTimes(int cylinder) const override;
+    const QVector<double>& GetValues(int cylinder) const override;
+    const QVector<qint64>& GetTimestamps(int cylinder) const override;
+
+    bool IsEmpty() const override;
+
+private:
+    bool ReadBlock(const TrendLineScanner& scanner, qint64 startTime);
+    bool ReadUnusualLine(const char* line, qsizetype length, qint64 fileOffset, qint64 startTime);
+
+    QVector<SampleSeries> m_series;
+    const QVector<double> m_noTimes;
+    const QVector<qint64> m_noTimestamps;
+    QByteArray m_text; // scratch for lines that go the exact way
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "DatafileReaderInterface.h"
+#include "SampleSeries.h"
+
+#include <QByteArray>
+
+class TrendLineScanner;
+
+// A data file of one series: lines "time offset TAB value" (speed, global timing, analog output).
+class DatafileReaderTwoColumns : public DatafileReaderInterface {
+public:
+    bool ReadFile(const QString& path, qint64 startTime, int numberOfCylinders) override;
+
+    // The cylinder is ignored: there is one series.
+    const QVector<double>& GetTimes(int cylinder) const override;
+    const QVector<double>& GetValues(int cylinder) const override;
+    const QVector<qint64>& GetTimestamps(int cylinder) const override;
+
+    bool IsEmpty() const override;
+
+private:
+    bool ReadBlock(const TrendLineScanner& scanner, qint64 startTime);
+    bool ReadUnusualLine(const char* line, qsizetype length, qint64 fileOffset, qint64 startTime);
+
+    SampleSeries m_series;
+    QByteArray m_text; // scratch for lines that go the exact way
+};

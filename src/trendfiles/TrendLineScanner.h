@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <memory>
+
+// Reads a data file in large blocks of whole lines, so the readers parse straight out of one
+// buffer instead of paying a QIODevice::readLine call and a QByteArray per line. Only one block
+// is held at a time: a file of any size is read in constant memory, apart from a single line
+// longer than a block, which is held whole while it is read.
+//
+// The lines are the raw bytes of the file. What Qt's text mode makes of them (CR handling) is
+// left to TextModeLine, which the readers call only for lines that contain a CR other than the
+// one of a CR LF line end; for all other lines text mode changes nothing but that CR.
+class TrendLineScanner {
+public:
+    // A line with more TABs than fieldsPerLine - 1 can never be a sample: such a line is skipped
+    // as soon as this is known instead of being held whole.
+    explicit TrendLineScanner(int fieldsPerLine);
+
+    bool Open(const QString& path);
+    qint64 FileSize() const { return m_fileSize; }
+
+    // Makes the next block available: [Begin(), End()) is a run of whole lines, each ending with
+    // an LF except the last line of the file. Returns false when the file has been read through
+    // (or a read fails). At the end of the file the byte at End() is a NUL, so a scanner that
+    // stops at bytes outside a number never runs past the block.
+    bool NextBlock();
+    const char* Begin() const { return m_buffer.get(); }
+    const char* End() const { return m_buffer.get() + m_blockEnd; }
+    // File offset of Begin().
+    qint64 Offset() const { return m_offset; }
+
+    // The line that QIODevice::readLine returns in text mode for the raw line [line, line +
+    // length) starting at file offset `offset` (the raw line ends just after its LF, or at the end
+    // of the file). Qt 5 treats CRs differently depending on whether a line is served from its
+    // 16 KiB read buffer (only a CR LF at the end of each 16 KiB piece becomes LF) or read while
+    // that buffer is empty (every CR is dropped); both depend only on the file offset, so the
+    // result is reproduced here exactly.
+    static void TextModeLine(const char* line, qsizetype length, qint64 offset, QByteArray* text);
+
+    static constexpr qsizetype BlockSize = qsizetype(1) << 20;
+    // Longer lines are skipped unread: Qt itself could not hold them in one QByteArray.
+    static constexpr qsizetype MaxLineLength = qsizetype(1) << 30;
+
+private:
+    bool Fill();
+    bool Grow();
+    qsizetype FindLastLineEnd() const;
+    int CountTabs(qsizetype from, qsizetype to, int limit) const;
+
+    const int m_fieldsPerLine;
+    QFile m_file;
+    qint64 m_fileSize = 0;
+    std::unique_ptr<char[]> m_buffer;
+    qsizetype m_capacity = 0; // bytes usable for data; one more is allocated for the sentinel
+    qsizetype m_filled = 0; // bytes of data in the buffer
+    qsizetype m_blockEnd = 0; // end of the block handed out last, start of the next one
+    qint64 m_offset = 0; // file offset of the buffer's first byte
+    bool m_atEnd = false; // the file has been read to its end
+};
