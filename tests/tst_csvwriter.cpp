@@ -675,6 +675,10 @@ void TestCsvWriter::cellsMatchQt()
         times << t;
     for (int i = 0; i < 4000; ++i)
         times << Between(random, Utc(1500, 1, 1, 0, 0, 0, 0), Utc(2500, 1, 1, 0, 0, 0, 0));
+    // Dense runs that reuse the cached minute, across the European changes of 2016.
+    for (const qint64 change : {Utc(2016, 3, 27, 1, 0, 0, 0), Utc(2016, 10, 30, 1, 0, 0, 0)})
+        for (qint64 t = change - 150000; t < change + 150000; t += 333)
+            times << t;
     times << Utc(999, 12, 31, 23, 0, 0, 0) << Utc(1000, 1, 2, 0, 0, 0, 1)
           << Utc(9999, 12, 31, 0, 0, 0, 0) << Utc(10000, 1, 2, 0, 0, 0, 0) << -1 << 0
           << -Q_INT64_C(62135596800000) << std::numeric_limits<qint64>::max()

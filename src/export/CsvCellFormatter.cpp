@@ -18,32 +18,6 @@ constexpr int LastFastYear = 9999;
 // About +-10000 years around 1970: no four-digit year lies outside, and no sum overflows.
 constexpr qint64 FastMsecsLimit = Q_INT64_C(320000000000000);
 
-// Two's digits of 0..99, so each pair of digits is one copy.
-struct DigitPairs {
-    char text[200];
-    constexpr DigitPairs()
-        : text()
-    {
-        for (int i = 0; i < 100; ++i) {
-            text[2 * i] = char('0' + i / 10);
-            text[2 * i + 1] = char('0' + i % 10);
-        }
-    }
-};
-constexpr DigitPairs Pairs;
-
-inline char* PutPair(char* p, unsigned value)
-{
-    std::memcpy(p, Pairs.text + 2 * value, 2);
-    return p + 2;
-}
-
-inline char* PutBytes(char* p, const QByteArray& bytes)
-{
-    std::memcpy(p, bytes.constData(), size_t(bytes.size()));
-    return p + bytes.size();
-}
-
 // Proleptic Gregorian date of a day count since 1970-01-01, as QDate counts it
 // (H. Hinnant's days_from_civil inverse).
 inline void CivilFromDays(qint64 days, qint64& year, unsigned& month, unsigned& day)
@@ -60,8 +34,6 @@ inline void CivilFromDays(qint64 days, qint64& year, unsigned& month, unsigned& 
     year = qint64(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0);
 }
 
-// Largest bytes a separator may take and still fit the fixed scratch space below.
-constexpr int MaxSeparatorBytes = 8;
 constexpr int ScratchBytes = 160;
 
 } // namespace
@@ -72,19 +44,23 @@ CsvCellFormatter::CsvCellFormatter(const QLocale& locale, QTextCodec* codec)
     , m_pattern(DateTimePattern(locale))
     , m_grouping(!(locale.numberOptions() & QLocale::OmitGroupSeparator))
 {
-    m_decimalPoint = m_codec->fromUnicode(QString(locale.decimalPoint()));
+    const QByteArray decimalPoint = m_codec->fromUnicode(QString(locale.decimalPoint()));
     m_groupSeparator = m_codec->fromUnicode(QString(locale.groupSeparator()));
     m_minusSign = m_codec->fromUnicode(QString(locale.negativeSign()));
 
     const bool usable = locale.zeroDigit() == QLatin1Char('0')
-        && m_decimalPoint.size() <= MaxSeparatorBytes
-        && m_groupSeparator.size() <= MaxSeparatorBytes && m_minusSign.size() <= MaxSeparatorBytes;
+        && decimalPoint.size() <= MaxSeparatorBytes && m_groupSeparator.size() <= MaxSeparatorBytes
+        && m_minusSign.size() <= MaxSeparatorBytes;
     if (usable) {
+        std::memcpy(m_decimalPointBytes, decimalPoint.constData(), size_t(decimalPoint.size()));
+        m_decimalPointSize = decimalPoint.size();
         m_fastDateTimes = true;
         m_fastDateTimes = ProbeDateTimes();
         m_fastValues = true;
         m_fastValues = ProbeValues();
     }
+    // Whatever the probes left in the minute cache is not to be trusted.
+    m_minuteBegin = m_minuteEnd = 0;
 }
 
 QString CsvCellFormatter::DateTimePattern(const QLocale& locale)
@@ -109,21 +85,23 @@ void CsvCellFormatter::AppendEncoded(CsvOutputBuffer& out, const QString& text)
     out.Append(bytes.constData(), bytes.size());
 }
 
-void CsvCellFormatter::AppendDateTime(CsvOutputBuffer& out, qint64 msecsSinceEpoch)
+void CsvCellFormatter::AppendDateTimeSlow(CsvOutputBuffer& out, qint64 msecsSinceEpoch)
 {
     if (m_fastDateTimes && msecsSinceEpoch > -FastMsecsLimit && msecsSinceEpoch < FastMsecsLimit) {
-        const qint64 offset = m_offsets.OffsetAt(msecsSinceEpoch);
+        qint64 validBegin;
+        qint64 validEnd;
+        const qint64 offset = m_offsets.OffsetAt(msecsSinceEpoch, &validBegin, &validEnd);
         if (offset != LocalTimeOffsetCache::NoOffset && offset > -MsecsPerDay * 2
             && offset < MsecsPerDay * 2) {
             const qint64 local = msecsSinceEpoch + offset;
             const qint64 days = LocalTimeOffsetCache::FloorDiv(local, MsecsPerDay);
-            unsigned msecsOfDay = unsigned(local - days * MsecsPerDay);
+            const unsigned msecsOfDay = unsigned(local - days * MsecsPerDay);
             qint64 year;
             unsigned month;
             unsigned day;
             CivilFromDays(days, year, month, day);
             if (year >= FirstFastYear && year <= LastFastYear) {
-                char* p = out.Reserve(ScratchBytes);
+                char* p = m_minutePrefix;
                 p = PutPair(p, unsigned(year / 100));
                 p = PutPair(p, unsigned(year % 100));
                 *p++ = '-';
@@ -131,14 +109,23 @@ void CsvCellFormatter::AppendDateTime(CsvOutputBuffer& out, qint64 msecsSinceEpo
                 *p++ = '-';
                 p = PutPair(p, day);
                 *p++ = ' ';
-                const unsigned millis = msecsOfDay % 1000;
-                unsigned seconds = msecsOfDay / 1000;
-                p = PutPair(p, seconds / 3600);
+                const unsigned minuteOfDay = msecsOfDay / 60000;
+                p = PutPair(p, minuteOfDay / 60);
                 *p++ = ':';
-                p = PutPair(p, seconds / 60 % 60);
+                p = PutPair(p, minuteOfDay % 60);
                 *p++ = ':';
-                p = PutPair(p, seconds % 60);
-                p = PutBytes(p, m_decimalPoint);
+                const unsigned inMinute = msecsOfDay % 60000;
+                m_minuteStart = msecsSinceEpoch - inMinute;
+                m_minuteBegin = qMax(m_minuteStart, validBegin);
+                m_minuteEnd = qMin(m_minuteStart + 60000, validEnd);
+
+                p = out.Reserve(MinutePrefixBytes + 2 + MaxSeparatorBytes + 3);
+                std::memcpy(p, m_minutePrefix, MinutePrefixBytes);
+                p += MinutePrefixBytes;
+                p = PutPair(p, inMinute / 1000);
+                std::memcpy(p, m_decimalPointBytes, MaxSeparatorBytes);
+                p += m_decimalPointSize;
+                const unsigned millis = inMinute % 1000;
                 *p++ = char('0' + millis / 100);
                 p = PutPair(p, millis % 100);
                 out.Commit(p);
@@ -157,41 +144,45 @@ void CsvCellFormatter::AppendValue(CsvOutputBuffer& out, double value)
         const bool negative = value < 0; // -0.0 prints without a sign, -0.001 as "-0.00"
         const double magnitude = std::fabs(value);
         // Qt rounds the exact binary value to two decimals, halves away from zero. The product
-        // is rounded to a double; fma gives the exact remainder of that rounding, which decides
-        // on which side of the half the true hundredths lie.
+        // is rounded to a double, on a grid fine enough that only a fraction of exactly one half
+        // can hide which side the true hundredths lie on; fma then gives the exact remainder of
+        // the rounding, whose sign decides.
         const double scaled = magnitude * 100.0;
-        const double error = std::fma(magnitude, 100.0, -scaled);
         const double whole = std::floor(scaled);
         const double fraction = scaled - whole;
         quint64 hundredths = quint64(whole);
-        if (fraction > 0.5 || (fraction == 0.5 && error >= 0))
+        if (fraction > 0.5 || (fraction == 0.5 && std::fma(magnitude, 100.0, -scaled) >= 0))
             ++hundredths;
 
         char scratch[ScratchBytes];
         char* const end = scratch + ScratchBytes;
         char* q = end - 2;
         PutPair(q, unsigned(hundredths % 100));
-        q -= m_decimalPoint.size();
-        std::memcpy(q, m_decimalPoint.constData(), size_t(m_decimalPoint.size()));
+        q -= m_decimalPointSize;
+        std::memcpy(q, m_decimalPointBytes, size_t(m_decimalPointSize));
         quint64 integral = hundredths / 100;
-        int digits = 0;
-        do {
-            if (m_grouping && digits != 0 && digits % 3 == 0) {
-                q -= m_groupSeparator.size();
-                std::memcpy(q, m_groupSeparator.constData(), size_t(m_groupSeparator.size()));
-            }
-            *--q = char('0' + integral % 10);
-            integral /= 10;
-            ++digits;
-        } while (integral != 0);
+        if (integral < 1000 || !m_grouping) {
+            do {
+                *--q = char('0' + integral % 10);
+                integral /= 10;
+            } while (integral != 0);
+        } else {
+            int digits = 0;
+            do {
+                if (digits != 0 && digits % 3 == 0) {
+                    q -= m_groupSeparator.size();
+                    std::memcpy(q, m_groupSeparator.constData(), size_t(m_groupSeparator.size()));
+                }
+                *--q = char('0' + integral % 10);
+                integral /= 10;
+                ++digits;
+            } while (integral != 0);
+        }
         if (negative) {
             q -= m_minusSign.size();
             std::memcpy(q, m_minusSign.constData(), size_t(m_minusSign.size()));
         }
-        const qsizetype length = end - q;
-        char* p = out.Reserve(length);
-        std::memcpy(p, q, size_t(length));
-        out.Commit(p + length);
+        out.Append(q, end - q);
         return;
     }
     AppendEncoded(out, ReferenceValue(m_locale, value));

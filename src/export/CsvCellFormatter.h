@@ -1,12 +1,13 @@
 #pragma once
 
+#include "CsvOutputBuffer.h"
 #include "LocalTimeOffsetCache.h"
 
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <cstring>
 
-class CsvOutputBuffer;
 class QTextCodec;
 
 // Formats the cells of a CSV export straight into encoded bytes: a local date and time with
@@ -23,7 +24,26 @@ class CsvCellFormatter {
 public:
     CsvCellFormatter(const QLocale& locale, QTextCodec* codec);
 
-    void AppendDateTime(CsvOutputBuffer& out, qint64 msecsSinceEpoch);
+    void AppendDateTime(CsvOutputBuffer& out, qint64 msecsSinceEpoch)
+    {
+        // Samples come in bursts within one minute: its "yyyy-MM-dd hh:mm:" is kept ready.
+        if (msecsSinceEpoch >= m_minuteBegin && msecsSinceEpoch < m_minuteEnd) {
+            const unsigned inMinute = unsigned(msecsSinceEpoch - m_minuteStart);
+            char* p = out.Reserve(MinutePrefixBytes + 2 + MaxSeparatorBytes + 3);
+            std::memcpy(p, m_minutePrefix, MinutePrefixBytes);
+            p += MinutePrefixBytes;
+            p = PutPair(p, inMinute / 1000);
+            std::memcpy(p, m_decimalPointBytes, MaxSeparatorBytes);
+            p += m_decimalPointSize;
+            const unsigned millis = inMinute % 1000;
+            *p++ = char('0' + millis / 100);
+            p = PutPair(p, millis % 100);
+            out.Commit(p);
+            return;
+        }
+        AppendDateTimeSlow(out, msecsSinceEpoch);
+    }
+
     void AppendValue(CsvOutputBuffer& out, double value);
 
     QByteArray DateTimeBytes(qint64 msecsSinceEpoch);
@@ -38,7 +58,23 @@ public:
     bool FastDateTimes() const { return m_fastDateTimes; }
     bool FastValues() const { return m_fastValues; }
 
+    // Largest encoded decimal point, group separator or minus sign the hand-made path takes.
+    static constexpr int MaxSeparatorBytes = 8;
+
 private:
+    static constexpr int MinutePrefixBytes = 17; // "yyyy-MM-dd hh:mm:"
+
+    static char* PutPair(char* p, unsigned value)
+    {
+        static const char pairs[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+        std::memcpy(p, pairs + 2 * value, 2);
+        return p + 2;
+    }
+
+    void AppendDateTimeSlow(CsvOutputBuffer& out, qint64 msecsSinceEpoch);
     void AppendEncoded(CsvOutputBuffer& out, const QString& text);
     bool ProbeDateTimes();
     bool ProbeValues();
@@ -46,11 +82,19 @@ private:
     QLocale m_locale;
     QTextCodec* m_codec;
     QString m_pattern;
-    QByteArray m_decimalPoint;
+    char m_decimalPointBytes[MaxSeparatorBytes] = {};
+    int m_decimalPointSize = 0;
     QByteArray m_groupSeparator;
     QByteArray m_minusSign;
     bool m_grouping;
     bool m_fastDateTimes = false;
     bool m_fastValues = false;
     LocalTimeOffsetCache m_offsets;
+
+    // The local minute last written: the UTC stretch it covers with one offset, the UTC time of
+    // its second 0, and its text.
+    qint64 m_minuteBegin = 0;
+    qint64 m_minuteEnd = 0;
+    qint64 m_minuteStart = 0;
+    char m_minutePrefix[MinutePrefixBytes] = {};
 };

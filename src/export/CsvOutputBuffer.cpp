@@ -24,7 +24,7 @@ void CsvOutputBuffer::Drain()
     m_pos = m_begin;
 }
 
-void CsvOutputBuffer::Append(const char* data, qsizetype n)
+void CsvOutputBuffer::AppendLarge(const char* data, qsizetype n)
 {
     while (n > 0) {
         if (m_pos == m_end)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <cstring>
 #include <vector>
 
 class QIODevice;
@@ -26,7 +27,15 @@ public:
     }
     void Commit(char* end) { m_pos = end; }
 
-    void Append(const char* data, qsizetype n);
+    void Append(const char* data, qsizetype n)
+    {
+        if (m_end - m_pos >= n) {
+            std::memcpy(m_pos, data, size_t(n));
+            m_pos += n;
+        } else {
+            AppendLarge(data, n);
+        }
+    }
     void Append(char c)
     {
         char* p = Reserve(1);
@@ -41,6 +50,7 @@ public:
 
 private:
     void Drain();
+    void AppendLarge(const char* data, qsizetype n);
 
     QIODevice* m_device;
     std::vector<char> m_storage;

@@ -25,13 +25,12 @@ qint64 LocalTimeOffsetCache::ReferenceOffset(qint64 msecsSinceEpoch)
     return wallClock - msecsSinceEpoch;
 }
 
-qint64 LocalTimeOffsetCache::Fill(Entry& e, qint64 msecsSinceEpoch)
+bool LocalTimeOffsetCache::Fill(Entry& e, qint64 msecsSinceEpoch)
 {
     const qint64 bucket = FloorDiv(msecsSinceEpoch, BucketMsecs);
-    // Buckets at the very ends of the 64-bit range are not worth caching.
     if (bucket <= std::numeric_limits<qint64>::min() / BucketMsecs + 1
         || bucket >= std::numeric_limits<qint64>::max() / BucketMsecs - 1)
-        return ReferenceOffset(msecsSinceEpoch);
+        return false;
 
     const qint64 begin = bucket * BucketMsecs;
     const qint64 last = begin + BucketMsecs - 1;
@@ -57,5 +56,5 @@ qint64 LocalTimeOffsetCache::Fill(Entry& e, qint64 msecsSinceEpoch)
         }
         e.split = high;
     }
-    return msecsSinceEpoch < e.split ? e.offsetBefore : e.offsetAfter;
+    return true;
 }

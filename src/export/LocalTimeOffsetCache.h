@@ -16,22 +16,32 @@ class LocalTimeOffsetCache {
 public:
     // Marks a time stamp that QDateTime cannot show as a valid local date and time.
     static constexpr qint64 NoOffset = std::numeric_limits<qint64>::min();
+    static constexpr qint64 BucketMsecs = 3600 * 1000;
 
     LocalTimeOffsetCache();
 
     // Milliseconds to add to msecsSinceEpoch to get local wall-clock milliseconds, or NoOffset.
-    qint64 OffsetAt(qint64 msecsSinceEpoch)
+    // When given, [*validBegin, *validEnd) receives a stretch around the time stamp that has
+    // the same offset (empty for time stamps that are not cached).
+    qint64 OffsetAt(
+        qint64 msecsSinceEpoch, qint64* validBegin = nullptr, qint64* validEnd = nullptr)
     {
         Entry& e = m_entries[size_t(quint64(FloorDiv(msecsSinceEpoch, BucketMsecs)) % EntryCount)];
-        if (msecsSinceEpoch >= e.begin && msecsSinceEpoch < e.end)
-            return msecsSinceEpoch < e.split ? e.offsetBefore : e.offsetAfter;
-        return Fill(e, msecsSinceEpoch);
+        if (!(msecsSinceEpoch >= e.begin && msecsSinceEpoch < e.end) && !Fill(e, msecsSinceEpoch)) {
+            if (validBegin)
+                *validBegin = *validEnd = msecsSinceEpoch;
+            return ReferenceOffset(msecsSinceEpoch);
+        }
+        const bool before = msecsSinceEpoch < e.split;
+        if (validBegin) {
+            *validBegin = before ? e.begin : e.split;
+            *validEnd = before ? e.split : e.end;
+        }
+        return before ? e.offsetBefore : e.offsetAfter;
     }
 
     // The offset as QDateTime computes it, without any caching.
     static qint64 ReferenceOffset(qint64 msecsSinceEpoch);
-
-    static constexpr qint64 BucketMsecs = 3600 * 1000;
 
     static qint64 FloorDiv(qint64 a, qint64 b)
     {
@@ -48,7 +58,8 @@ private:
         qint64 offsetAfter = 0;
     };
 
-    qint64 Fill(Entry& e, qint64 msecsSinceEpoch);
+    // False for buckets at the very ends of the 64-bit range, which are not cached.
+    bool Fill(Entry& e, qint64 msecsSinceEpoch);
 
     static constexpr size_t EntryCount = 64;
     std::array<Entry, EntryCount> m_entries;
