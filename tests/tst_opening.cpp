@@ -382,7 +382,7 @@ void TestOpening::openDialogRemembersFolder()
             return;
         }
         dialog->selectFile(choice);
-        dialog->accept();
+        QMetaObject::invokeMethod(dialog, "accept");
     });
 
     // First use starts at home; closing without a choice changes nothing.
