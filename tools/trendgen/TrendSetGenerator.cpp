@@ -506,7 +506,7 @@ bool TrendSetGenerator::WriteDataFile(
             }
             case RecordingKind::Temperatures: {
                 const double warm = (state.exhaustCelsius - AmbientCelsius) / 550.0;
-                double temperature = state.exhaustCelsius + 12.0 * b * warm + random.Noise(1.2);
+                double temperature = state.exhaustCelsius + 30.0 * b * warm + random.Noise(1.2);
                 if (options.fahrenheit)
                     temperature = temperature * 9.0 / 5.0 + 32.0;
                 p = AppendFixed(p, end, temperature, 1);
