@@ -84,7 +84,7 @@ void TestApplication::startsAndQuitsWithCtrlQ()
     settings.write("[General]\nLanguage=31\n");
     settings.close();
     app.setProcessEnvironment(env);
-    app.start(CURVESCOPE_EXECUTABLE, {});
+    app.start(QStringLiteral(CURVESCOPE_EXECUTABLE), QStringList());
     QVERIFY(app.waitForStarted());
 
     const QString window = waitForWindow(server, "Orvanta Curve Scope");
@@ -111,7 +111,7 @@ void TestApplication::showsDemoSpeedCurve()
     env.insert("XDG_CONFIG_HOME", m_home.path());
     env.insert("HOME", m_home.path());
     app.setProcessEnvironment(env);
-    app.start(CURVESCOPE_EXECUTABLE, {demo});
+    app.start(QStringLiteral(CURVESCOPE_EXECUTABLE), QStringList {demo});
     QVERIFY(app.waitForStarted());
 
     const QString window = waitForWindow(server, "Orvanta Curve Scope");
