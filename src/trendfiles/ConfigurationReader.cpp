@@ -73,7 +73,8 @@ bool ConfigurationReader::ReadFile(const QString& path)
         ? value.split(QLatin1Char(','), Qt::SkipEmptyParts)
         : QStringList();
     // Unnamed cylinders are called by their zero-based index, the index the data files use.
-    const int namesWanted = qMin(m_numberOfCylinders, MaxNumberOfCylinders);
+    // An absurd count is refused above and gets no names at all.
+    const int namesWanted = m_numberOfCylinders <= MaxNumberOfCylinders ? m_numberOfCylinders : 0;
     for (int n = m_cylinderNames.size(); n < namesWanted; ++n)
         m_cylinderNames << QCoreApplication::translate("QObject", "# %1").arg(n);
 
