@@ -41,7 +41,12 @@ public:
     // result is reproduced here exactly.
     static void TextModeLine(const char* line, qsizetype length, qint64 offset, QByteArray* text);
 
+#ifdef CURVESCOPE_SCANNER_BLOCK_SIZE
+    // The fuzzers shrink the block so that small inputs cross block boundaries and grow it.
+    static constexpr qsizetype BlockSize = CURVESCOPE_SCANNER_BLOCK_SIZE;
+#else
     static constexpr qsizetype BlockSize = qsizetype(1) << 20;
+#endif
     // Longer lines are skipped unread: Qt itself could not hold them in one QByteArray.
     static constexpr qsizetype MaxLineLength = qsizetype(1) << 30;
 

@@ -70,12 +70,12 @@ public:
     static bool ScanPlainDecimal(const char** cursor, int* value)
     {
         const char* p = *cursor;
-        int v = 0;
+        unsigned v = 0; // unsigned: a long digit string wraps harmlessly before it is refused
         int digits = 0;
         for (unsigned d; (d = static_cast<unsigned char>(*p) - unsigned('0')) <= 9; ++p, ++digits)
-            v = v * 10 + int(d);
+            v = v * 10 + d;
         *cursor = p;
-        *value = v;
+        *value = int(v);
         return digits > 0 && digits <= 9;
     }
 

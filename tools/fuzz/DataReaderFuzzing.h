@@ -1,0 +1,46 @@
+#pragma once
+
+#include "FuzzFile.h"
+#include "PlainReading.h"
+
+#include <cstdlib>
+#include <cstring>
+
+// One input for a data reader: the first 8 bytes choose the start time (and the cylinder count),
+// the rest is the file. The reader must agree bit for bit with the plain reading.
+template <typename Reader>
+int FuzzDataReader(const uint8_t* data, size_t size, int columns, const char* name)
+{
+    static const QString s_path = FuzzFilePath(name);
+    qint64 startTime = 0;
+    int cylinders = 1;
+    if (size >= 8) {
+        std::memcpy(&startTime, data, 8);
+        // Mostly realistic start times, sometimes the extremes where the 64-bit sums overflow.
+        if ((data[0] & 3) != 0)
+            startTime = qint64(quint64(startTime) >> 24);
+        cylinders = 1 + data[1] % 8;
+        data += 8;
+        size -= 8;
+    }
+    WriteFuzzFile(s_path, data, size);
+    Reader reader;
+    if (!reader.ReadFile(s_path, startTime, cylinders))
+        abort();
+    const QVector<PlainSeries> expected = ReadPlainly(s_path, startTime, columns, cylinders);
+    bool empty = true;
+    for (int c = 0; c < expected.size(); ++c) {
+        const PlainSeries& e = expected.at(c);
+        if (!SameBits(reader.GetValues(c), e.values) || !SameBits(reader.GetTimes(c), e.times)
+            || !SameBits(reader.GetTimestamps(c), e.timestamps))
+            abort();
+        empty = empty && e.values.isEmpty();
+    }
+    if (reader.IsEmpty() != empty)
+        abort();
+    // Out of range: nothing for three columns, the one series for two.
+    const QVector<double>& outside = reader.GetValues(cylinders);
+    if (columns == 3 ? !outside.isEmpty() : !SameBits(outside, expected.at(0).values))
+        abort();
+    return 0;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <QVector>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+// The data file read the plain way, one QFile::readLine per line in text mode and Qt's own
+// conversions, plus the two deliberate refusals of the readers (a value of blanks only, an offset
+// that takes the time out of 64 bits). The fuzzers abort when a reader disagrees with it.
+struct PlainSeries {
+    QVector<double> times;
+    QVector<double> values;
+    QVector<qint64> timestamps;
+};
+
+inline QVector<PlainSeries> ReadPlainly(
+    const QString& path, qint64 startTime, int columns, int cylinders)
+{
+    QVector<PlainSeries> series(columns == 2 ? 1 : cylinders);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        abort();
+    while (!file.atEnd()) {
+        QByteArray line = file.readLine();
+        if (line.isEmpty())
+            continue;
+        if (line.endsWith('\n'))
+            line.chop(1);
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() != columns)
+            continue;
+        int cylinder = 0;
+        if (columns == 3) {
+            bool ok = false;
+            cylinder = fields.at(1).toInt(&ok, 10);
+            if (!ok || cylinder < 0 || cylinder >= cylinders)
+                continue;
+        }
+        bool offsetOk = false;
+        bool valueOk = false;
+        const qint64 offset = fields.at(0).toLongLong(&offsetOk, 16);
+        const double value = fields.last().toDouble(&valueOk);
+        if (!offsetOk || !valueOk || std::isnan(value) || fields.last().trimmed().isEmpty())
+            continue;
+        const qint64 sum = qint64(quint64(startTime) + quint64(offset));
+        if ((startTime < 0) == (offset < 0) && (sum < 0) != (startTime < 0))
+            continue;
+        PlainSeries& s = series[cylinder];
+        s.times.append(double(sum));
+        s.values.append(value);
+        s.timestamps.append(sum);
+    }
+    return series;
+}
+
+template <typename T> bool SameBits(const QVector<T>& a, const QVector<T>& b)
+{
+    return a.size() == b.size()
+        && (a.isEmpty()
+            || std::memcmp(a.constData(), b.constData(), sizeof(T) * size_t(a.size())) == 0);
+}
