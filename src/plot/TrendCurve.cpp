@@ -1,0 +1,276 @@
+#include "TrendCurve.h"
+
+#include "TrendSeriesData.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <qwt_clipper.h>
+#include <qwt_painter.h>
+#include <qwt_point_mapper.h>
+#include <qwt_scale_map.h>
+
+namespace {
+
+// Columns per device pixel where a scaled painter draws on an image.
+constexpr double ScaledRasterColumnsPerPixel = 16.0;
+
+// Qwt rounds mapped points half away from zero when it aligns them to pixels; the columns have
+// to be cut where its rounding puts them.
+inline double RoundHalfAwayFromZero(double value)
+{
+    return value >= 0.0 ? std::floor(value + 0.5) : std::ceil(value - 0.5);
+}
+
+// Turns the samples chosen for each column into the points of the reduced polyline.
+//
+// Within one pixel column all of a column's points share their x position, so the full polyline
+// there is a zig-zag of vertical strokes. Qt's thin-line rasterizer paints a vertical stroke
+// without its lower end pixel and paints that pixel only where a stroke turns back up (it caps
+// direction reversals). So the column's lowest pixel shows exactly when the full polyline turns
+// there between its first and last sample; a reduced column has to turn there too, and must
+// not let the turn melt into its first or last point (Qwt drops repeated points). On outputs
+// that do not align to pixels the points keep the order of the samples instead.
+class ColumnEmitter {
+public:
+    ColumnEmitter(QVector<QPointF>& points, const double* x, const double* y,
+        const QwtScaleMap& yMap, bool align)
+        : m_points(points)
+        , m_x(x)
+        , m_y(y)
+        , m_yMap(yMap)
+        , m_align(align)
+    {
+    }
+
+    void Single(int index) { Append(index); }
+
+    // first and last bound the column; minIndex and maxIndex are the extremes of the samples
+    // from first + 2 to last - 2 (any value when there are none).
+    void Column(int first, int minIndex, int maxIndex, int last)
+    {
+        if (last - first < 4) {
+            for (int i = first; i <= last; ++i)
+                Append(i);
+            return;
+        }
+        // The neighbours of the first and the last sample keep the directions in which the
+        // polyline leaves the column's first point and reaches its last one.
+        const int head = first + 1;
+        const int tail = last - 1;
+        Append(first);
+        Append(head);
+        if (!m_align) {
+            Append(std::min(minIndex, maxIndex));
+            if (minIndex != maxIndex)
+                Append(std::max(minIndex, maxIndex));
+        } else {
+            // In pixel rows, "bottom" is the larger row, whichever way the value axis points.
+            int top = minIndex;
+            int bottom = maxIndex;
+            if (Row(top) > Row(bottom))
+                std::swap(top, bottom);
+            const double bottomRow = Row(bottom);
+            const bool headOnBottom = Row(head) == bottomRow;
+            const bool tailOnBottom = Row(tail) == bottomRow;
+            if (Row(head) > bottomRow || Row(tail) > bottomRow) {
+                // The column's lowest pixel is not among the inner extremes.
+                Append(top);
+                Append(bottom);
+            } else if (headOnBottom && tailOnBottom) {
+                Append(top);
+                Append(bottom);
+                Append(top);
+            } else if (tailOnBottom) {
+                Append(bottom);
+                Append(top);
+            } else {
+                Append(top);
+                Append(bottom);
+            }
+        }
+        Append(tail);
+        Append(last);
+    }
+
+private:
+    double Row(int index) const { return RoundHalfAwayFromZero(m_yMap.transform(m_y[index])); }
+
+    void Append(int index) { m_points.append(QPointF(m_x[index], m_y[index])); }
+
+    QVector<QPointF>& m_points;
+    const double* m_x;
+    const double* m_y;
+    const QwtScaleMap& m_yMap;
+    bool m_align;
+};
+
+} // namespace
+
+TrendCurve::TrendCurve(const QString& title)
+    : QwtPlotCurve(title)
+{
+}
+
+void TrendCurve::SetSeries(const QVector<double>& times, const QVector<double>& values)
+{
+    setData(new TrendSeriesData(times, values));
+}
+
+const TrendSeriesData* TrendCurve::Series() const
+{
+    return dynamic_cast<const TrendSeriesData*>(data());
+}
+
+void TrendCurve::SetVectorResolution(double dotsPerInch) { m_vectorResolution = dotsPerInch; }
+
+bool TrendCurve::CanReduce() const
+{
+    // Fitting and filling work on the whole polygon; leave them to Qwt.
+    if (testCurveAttribute(Fitted) && curveFitter())
+        return false;
+    if (brush().style() != Qt::NoBrush && brush().color().alpha() > 0)
+        return false;
+    return Series() != nullptr;
+}
+
+void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+    const QRectF& canvasRect, int from, int to) const
+{
+    if (from > to)
+        return;
+    const bool align = QwtPainter::roundingAlignment(painter);
+
+    // Off whole pixels the columns are cut in device space:
+    // column = floor((paint x * scale + offset) * columnsPerDeviceUnit).
+    double scale = 1.0;
+    double offset = 0.0;
+    double columnsPerDeviceUnit = 1.0;
+    bool reduce = CanReduce();
+    if (reduce && !align) {
+        const QTransform transform = painter->combinedTransform();
+        const QPaintDevice* device = painter->device();
+        const double deviceDpi = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
+        const QPaintEngine* engine = painter->paintEngine();
+        if (engine && engine->type() == QPaintEngine::Raster) {
+            // A scaled painter on an image: points land between pixels, where no reduction is
+            // exact; a few columns per pixel keep the difference to the envelope's edge pixels.
+            columnsPerDeviceUnit = ScaledRasterColumnsPerPixel;
+        } else {
+            columnsPerDeviceUnit = std::max(deviceDpi, m_vectorResolution) / deviceDpi;
+        }
+        scale = transform.m11();
+        offset = transform.dx();
+        reduce = m_vectorResolution > 0.0 && !transform.isRotating() && scale > 0.0
+            && std::isfinite(scale) && std::isfinite(offset);
+    }
+    if (!reduce) {
+        m_lastDrawnPointCount = to - from + 1;
+        QwtPlotCurve::drawLines(painter, xMap, yMap, canvasRect, from, to);
+        return;
+    }
+
+    const TrendSeriesData* series = Series();
+    const double* x = series->Times().constData();
+    const double* y = series->Values().constData();
+    const MinMaxIndex& index = series->ValueIndex();
+    const auto column = [&](double time) {
+        const double p = xMap.transform(time);
+        return align ? RoundHalfAwayFromZero(p)
+                     : std::floor((p * scale + offset) * columnsPerDeviceUnit);
+    };
+
+    // Qwt clips the polyline to the canvas grown by the pen width; what lies beyond cannot show.
+    const double penWidth = std::max(1.0, painter->pen().widthF());
+    const QRectF clipRect = canvasRect.adjusted(-penWidth, -penWidth, penWidth, penWidth);
+
+    QVector<QPointF> reduced;
+    ColumnEmitter columns(reduced, x, y, yMap, align);
+
+    const bool increasingMap = (xMap.p2() - xMap.p1()) * (xMap.s2() - xMap.s1()) > 0.0;
+    if (series->TimesNonDecreasing() && increasingMap) {
+        // Columns grow with the index: find the visible ones by binary search and keep one
+        // sample on each side, whose segments lead into the canvas.
+        const double firstColumn = align
+            ? std::floor(clipRect.left()) - 1.0
+            : std::floor((clipRect.left() * scale + offset) * columnsPerDeviceUnit) - 1.0;
+        const double lastColumn = align
+            ? std::ceil(clipRect.right()) + 1.0
+            : std::floor((clipRect.right() * scale + offset) * columnsPerDeviceUnit) + 1.0;
+        const auto searchFrom = [&](int lo, int hi, double limit) {
+            // First index in [lo, hi) whose column is above limit.
+            while (lo < hi) {
+                const int mid = lo + (hi - lo) / 2;
+                if (column(x[mid]) <= limit)
+                    lo = mid + 1;
+                else
+                    hi = mid;
+            }
+            return lo;
+        };
+        const int end = to + 1;
+        const int begin = searchFrom(from, end, firstColumn - 1.0);
+        const int visibleEnd = searchFrom(begin, end, lastColumn);
+        reduced.reserve(static_cast<int>(7 * (lastColumn - firstColumn + 3)));
+        if (begin > from)
+            columns.Single(begin - 1);
+        for (int i = begin; i < visibleEnd;) {
+            const int next = searchFrom(i + 1, visibleEnd, column(x[i]));
+            const int last = next - 1;
+            int minIndex = i;
+            int maxIndex = i;
+            if (last - i >= 4)
+                index.Find(i + 2, last - 2, minIndex, maxIndex);
+            columns.Column(i, minIndex, maxIndex, last);
+            i = next;
+        }
+        if (visibleEnd < end)
+            columns.Single(visibleEnd);
+    } else {
+        // Times out of order (or a mirrored axis): merge runs of consecutive samples that fall
+        // into the same column, which holds in any order.
+        for (int i = from; i <= to;) {
+            const double c = column(x[i]);
+            int next = i + 1;
+            while (next <= to && column(x[next]) == c)
+                ++next;
+            const int last = next - 1;
+            int minIndex = i;
+            int maxIndex = i;
+            if (last - i >= 4) {
+                minIndex = maxIndex = i + 2;
+                for (int k = i + 3; k < last - 1; ++k) {
+                    if (y[k] < y[minIndex])
+                        minIndex = k;
+                    if (y[k] > y[maxIndex])
+                        maxIndex = k;
+                }
+            }
+            columns.Column(i, minIndex, maxIndex, last);
+            i = next;
+        }
+    }
+    m_lastDrawnPointCount = reduced.size();
+    if (reduced.isEmpty())
+        return;
+
+    // From here on exactly what QwtPlotCurve does with the full series.
+    const QwtPointSeriesData reducedSeries(reduced);
+    QwtPointMapper mapper;
+    mapper.setFlag(QwtPointMapper::RoundPoints, align);
+    mapper.setFlag(QwtPointMapper::WeedOutPoints, testPaintAttribute(FilterPoints));
+    mapper.setBoundingRect(canvasRect);
+    QPolygonF polyline = mapper.toPolygonF(xMap, yMap, &reducedSeries, 0, reduced.size() - 1);
+    if (testPaintAttribute(ClipPolygons))
+        polyline = QwtClipper::clipPolygonF(clipRect, polyline, false);
+
+    // Qwt cuts polylines into pieces of a few points on raster painters (a workaround for the
+    // raster engine of Qt 4); every cut adds end caps, so the picture would depend on where the
+    // cuts fall. The reduced polyline is short: draw it in one piece.
+    const bool splitting = QwtPainter::polylineSplitting();
+    QwtPainter::setPolylineSplitting(false);
+    QwtPainter::drawPolyline(painter, polyline);
+    QwtPainter::setPolylineSplitting(splitting);
+}

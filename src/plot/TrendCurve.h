@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <qwt_plot_curve.h>
+
+class TrendSeriesData;
+
+// A plot curve for long trend recordings. It is a plain QwtPlotCurve (style, pen, legend,
+// samples and bounding rectangle behave as with setSamples) whose line drawing paints only what
+// the output can show: per column of the visible range it keeps the first, the smallest, the
+// largest and the last sample, so a spike of a single sample never disappears, and draws that
+// polyline through Qwt's own mapping, clipping and painting.
+//
+// On painters that map to whole device pixels (widgets, pixmaps, images at their own resolution)
+// a column is one pixel and the picture equals the full drawing. On painters that do not (SVG,
+// PDF, PostScript, scaled painters) a column is 1/dpi inch of the output, with dpi the larger of
+// the paint device's resolution and VectorResolution(): documents of huge recordings stay small
+// while the curve is still resolved finer than the document is printed.
+class TrendCurve : public QwtPlotCurve {
+public:
+    // Column resolution for vector output unless set otherwise: finer than any printer preset.
+    static constexpr double DefaultVectorResolution = 300.0;
+
+    explicit TrendCurve(const QString& title = QString());
+
+    // Shares both vectors (no copy). They must be equally long.
+    void SetSeries(const QVector<double>& times, const QVector<double>& values);
+    const TrendSeriesData* Series() const;
+
+    // Columns per inch for outputs that do not map to whole device pixels; the paint device's own
+    // resolution is used when it is finer. 0 or less draws every sample there.
+    void SetVectorResolution(double dotsPerInch);
+    double VectorResolution() const { return m_vectorResolution; }
+
+    // Number of points handed to the painter by the last line drawing, before clipping.
+    int LastDrawnPointCount() const { return m_lastDrawnPointCount; }
+
+protected:
+    void drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+        const QRectF& canvasRect, int from, int to) const override;
+
+private:
+    bool CanReduce() const;
+
+    double m_vectorResolution = DefaultVectorResolution;
+    mutable int m_lastDrawnPointCount = 0;
+};
