@@ -92,7 +92,11 @@ int runProbe(int argc, char** argv)
     QApplication app(argc, argv);
     identifyApplication();
     ModalCatcher catcher;
-    ApplyStartupLanguageFrom(qEnvironmentVariable(ProbeVariable));
+    const QString folder = qEnvironmentVariable(ProbeVariable);
+    if (folder == QLatin1String("beside"))
+        ApplyStartupLanguage();
+    else
+        ApplyStartupLanguageFrom(folder);
     QStringList report;
     report << QLocale().name() << programText() << toolkitText()
            << QSettings().value(QStringLiteral("Language"), -1).toString()
@@ -101,6 +105,26 @@ int runProbe(int argc, char** argv)
         report << m.title + QLatin1Char('|') + m.text;
     QTextStream(stdout) << report.join(QLatin1Char('\n')) << '\n';
     return 0;
+}
+// Runs the probe mode of the given copy of this test under LANG, with its own settings home.
+QStringList runProbeProcess(const QString& executable, const QString& folder, const QString& lang,
+    const QString& configHome)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LANG"), lang);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QString::fromLatin1(ProbeVariable), folder);
+
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(executable, QStringList());
+    if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
+        return {QStringLiteral("probe failed: ") + probe.errorString()};
+    return QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
 }
 }
 
@@ -119,6 +143,7 @@ private slots:
     void germanLocaleBecomesDefault();
     void absentSettingFollowsSystemLocale_data();
     void absentSettingFollowsSystemLocale();
+    void programLooksBesideItsExecutable();
 
 private:
     QTemporaryDir m_settingsHome;
@@ -311,30 +336,47 @@ void TestStartupLanguage::absentSettingFollowsSystemLocale()
     QTemporaryDir configHome;
     QVERIFY(configHome.isValid());
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LC_MESSAGES"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    environment.insert(QStringLiteral("LANG"), lang);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QString::fromLatin1(ProbeVariable), m_folder->path());
-
-    QProcess probe;
-    probe.setProcessEnvironment(environment);
-    probe.start(QCoreApplication::applicationFilePath(), QStringList());
-    QVERIFY(probe.waitForFinished(60000));
-    QCOMPARE(probe.exitCode(), 0);
-    QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
-    QVERIFY(lines.size() >= 5);
+    QStringList lines = runProbeProcess(
+        QCoreApplication::applicationFilePath(), m_folder->path(), lang, configHome.path());
+    QVERIFY2(lines.size() >= 5, qPrintable(lines.join(QLatin1Char('\n'))));
     const QString settingsFile = lines.takeAt(4);
     QVERIFY2(
         settingsFile.startsWith(configHome.path() + QLatin1Char('/')), qPrintable(settingsFile));
     lines.removeAll(QString());
     // The message text spans two lines of the report.
-    if (lines.size() == 6)
-        lines.replace(4, lines.at(4) + QLatin1Char('\n') + lines.takeAt(5));
+    if (lines.size() == 6) {
+        const QString secondLine = lines.takeAt(5);
+        lines[4] += QLatin1Char('\n') + secondLine;
+    }
     QCOMPARE(lines, report);
+}
+
+void TestStartupLanguage::programLooksBesideItsExecutable()
+{
+    // A copy of this program with a language folder of its own, started with German stored
+    // in the standard per-user settings.
+    QTemporaryDir install;
+    QVERIFY(install.isValid());
+    const QString executable = install.filePath(QStringLiteral("curvescope-probe"));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
+    QVERIFY(QFile::setPermissions(executable, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QDir(install.path()).mkdir(QStringLiteral("language")));
+    const QString languageFolder = install.filePath(QStringLiteral("language"));
+    QVERIFY(writeProgramCatalogue(languageFolder, QStringLiteral("de")));
+    QVERIFY(writeToolkitCatalogue(languageFolder, QStringLiteral("de")));
+
+    QTemporaryDir configHome;
+    QVERIFY(configHome.isValid());
+    {
+        QSettings stored(
+            configHome.filePath(QStringLiteral("Orvanta/CurveScope.conf")), QSettings::IniFormat);
+        stored.setValue(QStringLiteral("Language"), int(QLocale::German));
+    }
+
+    const QStringList lines = runProbeProcess(
+        executable, QStringLiteral("beside"), QStringLiteral("en_US.UTF-8"), configHome.path());
+    QVERIFY2(lines.size() >= 5, qPrintable(lines.join(QLatin1Char('\n'))));
+    QCOMPARE(lines.mid(0, 4), (QStringList {"de_DE", "de-program", "de-toolkit", "42"}));
 }
 
 int main(int argc, char** argv)
