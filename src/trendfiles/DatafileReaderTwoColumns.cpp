@@ -67,17 +67,21 @@ bool DatafileReaderTwoColumns::ReadBlock(const TrendLineScanner& scanner, qint64
 bool DatafileReaderTwoColumns::ReadUnusualLine(
     const char* line, qsizetype length, qint64 fileOffset, qint64 startTime)
 {
-    TrendLineScanner::TextModeLine(line, length, fileOffset, &m_text);
-    if (m_text.isEmpty())
-        return true;
-    if (m_text.endsWith('\n'))
-        m_text.chop(1);
+    // Text mode only ever changes CRs: a line without one is parsed where it lies.
+    const char* text = line;
+    qsizetype textLength = length;
+    if (std::memchr(line, '\r', size_t(length))) {
+        TrendLineScanner::TextModeLine(line, length, fileOffset, &m_text);
+        text = m_text.constData();
+        textLength = m_text.size();
+    }
+    if (textLength > 0 && text[textLength - 1] == '\n')
+        --textLength;
     qint64 offset;
     int cylinder;
     double value;
     qint64 timestamp;
-    if (!TrendNumberParser::ParseLine(
-            m_text.constData(), m_text.size(), 2, &offset, &cylinder, &value)
+    if (!TrendNumberParser::ParseLine(text, textLength, 2, &offset, &cylinder, &value)
         || qIsNaN(value) || !TrendNumberParser::AddOffset(startTime, offset, &timestamp))
         return true;
     return m_series.Append(timestamp, value);

@@ -1,6 +1,7 @@
 #include "TrendLineScanner.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -45,8 +46,12 @@ bool TrendLineScanner::Fill()
 
 bool TrendLineScanner::Grow()
 {
+    // A line this long is a damaged file: when its memory cannot be had, the line is dropped
+    // rather than the program.
     const qsizetype capacity = qMin(m_capacity * 2, MaxLineLength);
-    std::unique_ptr<char[]> buffer(new char[size_t(capacity) + 1]);
+    std::unique_ptr<char[]> buffer(new (std::nothrow) char[size_t(capacity) + 1]);
+    if (!buffer)
+        return false;
     std::memcpy(buffer.get(), m_buffer.get(), size_t(m_filled));
     m_buffer = std::move(buffer);
     m_capacity = capacity;
@@ -102,10 +107,8 @@ bool TrendLineScanner::NextBlock()
         // A single line fills the whole buffer. Hold it whole only while it can still be a
         // sample line and Qt could still hold it.
         if (CountTabs(0, m_filled, m_fieldsPerLine - 1) < m_fieldsPerLine
-            && m_capacity < MaxLineLength) {
-            Grow();
+            && m_capacity < MaxLineLength && Grow())
             continue;
-        }
         // Drop it: read on to its LF without keeping anything.
         for (;;) {
             const char* lf
@@ -137,11 +140,6 @@ void TrendLineScanner::TextModeLine(
     // in chunk-sized reads, so the buffer runs dry exactly at file offsets that are multiples
     // of the chunk size. A piece that ends with CR LF then has that CR LF turned into LF.
     text->clear();
-    // Without a CR, text mode changes nothing.
-    if (!std::memchr(line, '\r', size_t(length))) {
-        text->append(line, int(qMin(length, MaxLineLength)));
-        return;
-    }
     text->reserve(int(qMin(length, MaxLineLength)));
     qsizetype i = 0;
     qint64 total = 0;
