@@ -10,8 +10,9 @@ class DatafileReaderInterface {
 public:
     virtual ~DatafileReaderInterface();
 
-    // False when the file cannot be opened (or, for three columns, there are no cylinders);
-    // true otherwise, even when no line held a usable sample.
+    // False when the file cannot be opened or read to its end, when one series would outgrow
+    // what a QVector can hold, or, for three columns, when there are no cylinders; true
+    // otherwise, even when no line held a usable sample.
     virtual bool ReadFile(const QString& path, qint64 startTime, int numberOfCylinders) = 0;
 
     virtual const QVector<double>& GetTimes(int cylinder) const = 0;

@@ -35,7 +35,8 @@ bool DatafileReaderThreeColumns::ReadFile(
             }
         }
     }
-    return true;
+    // A file that cannot be read to its end is not shown half.
+    return !scanner.Failed();
 }
 
 bool DatafileReaderThreeColumns::ReadBlock(const TrendLineScanner& scanner, qint64 startTime)

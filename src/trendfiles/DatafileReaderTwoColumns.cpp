@@ -28,7 +28,8 @@ bool DatafileReaderTwoColumns::ReadFile(
                     + 1024);
         }
     }
-    return true;
+    // A file that cannot be read to its end is not shown half.
+    return !scanner.Failed();
 }
 
 bool DatafileReaderTwoColumns::ReadBlock(const TrendLineScanner& scanner, qint64 startTime)

@@ -35,8 +35,10 @@ bool TrendLineScanner::Fill()
 {
     while (m_filled < m_capacity && !m_atEnd) {
         const qint64 got = m_file.read(m_buffer.get() + m_filled, m_capacity - m_filled);
-        if (got < 0)
+        if (got < 0) {
+            m_failed = true;
             return false;
+        }
         if (got == 0)
             m_atEnd = true;
         m_filled += qsizetype(got);

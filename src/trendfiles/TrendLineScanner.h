@@ -32,6 +32,8 @@ public:
     const char* End() const { return m_buffer.get() + m_blockEnd; }
     // File offset of Begin().
     qint64 Offset() const { return m_offset; }
+    // NextBlock returned false because reading the file failed, not because it ended.
+    bool Failed() const { return m_failed; }
 
     // The line that QIODevice::readLine returns in text mode for the raw line [line, line +
     // length) starting at file offset `offset` (the raw line ends just after its LF, or at the end
@@ -65,4 +67,5 @@ private:
     qsizetype m_blockEnd = 0; // end of the block handed out last, start of the next one
     qint64 m_offset = 0; // file offset of the buffer's first byte
     bool m_atEnd = false; // the file has been read to its end
+    bool m_failed = false;
 };
