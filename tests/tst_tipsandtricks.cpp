@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QAbstractTextDocumentLayout>
 #include <QtTest>
 
 namespace {
@@ -76,6 +77,7 @@ private slots:
     void paragraphCountsAndLineBreaks_data();
     void paragraphCountsAndLineBreaks();
     void formAndFixedGeometry();
+    void textsFitTheFixedFrame();
     void closeHidesWithoutDestroying_data();
     void closeHidesWithoutDestroying();
     void commandShowsTheOneWindowAgain();
@@ -208,6 +210,34 @@ void TestTipsAndTricks::formAndFixedGeometry()
         QCoreApplication::processEvents();
         QCOMPARE(buttonBox->geometry(), QRect(10, 560, 479, 27));
         QCOMPARE(frame->geometry(), QRect(10, 10, 481, 541));
+    }
+}
+
+void TestTipsAndTricks::textsFitTheFixedFrame()
+{
+    TipsAndTricks dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (const char* name : {"label", "label_zooming", "label_scrolling", "label_legend"}) {
+        auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY(label != nullptr);
+        // Lay the document out as the label does and find where its last words end; the
+        // trailing line-break paragraph is only spacing and may be cut.
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setDocumentMargin(0);
+        document.setHtml(label->text());
+        document.setTextWidth(label->contentsRect().width());
+        qreal textBottom = 0;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
+                textBottom = document.documentLayout()->blockBoundingRect(block).bottom();
+        }
+        QVERIFY2(label->contentsRect().height() >= textBottom,
+            qPrintable(QStringLiteral("%1: %2 of %3 pixels")
+                           .arg(QLatin1String(name))
+                           .arg(label->contentsRect().height())
+                           .arg(textBottom)));
     }
 }
 

@@ -10,6 +10,10 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLabel>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -102,6 +106,23 @@ QStringList entriesOf(QMenu* menu)
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
     return texts;
+}
+
+// Where the last words of a label's rich text end when laid out at the label's width; the
+// trailing line-break paragraph of a tip is only spacing and does not count.
+qreal textBottom(const QLabel* label)
+{
+    QTextDocument document;
+    document.setDefaultFont(label->font());
+    document.setDocumentMargin(0);
+    document.setHtml(label->text());
+    document.setTextWidth(label->contentsRect().width());
+    qreal bottom = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
+            bottom = document.documentLayout()->blockBoundingRect(block).bottom();
+    }
+    return bottom;
 }
 }
 
@@ -302,6 +323,15 @@ void TestTranslation::germanStartShowsGermanProgram()
     QCOMPARE(tips->windowTitle(), QStringLiteral("Tipps und Tricks"));
     QPushButton* close = tips->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
     QCOMPARE(close->text(), QStringLiteral("Schließen"));
+
+    // Regression: the longer German tips overflowed the window's fixed frame and were cut off.
+    tips->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tips));
+    for (const char* name : {"label", "label_zooming", "label_scrolling", "label_legend"}) {
+        auto* label = tips->findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY(label != nullptr);
+        QVERIFY2(label->contentsRect().height() >= textBottom(label), name);
+    }
 }
 
 QTEST_MAIN(TestTranslation)
