@@ -2,6 +2,7 @@
 // their buttons, and what a choice or Cancel leaves in the settings.
 
 #include "CSelectLanguageDialog.h"
+#include "MainWindow.h"
 #include "ModalCatcher.h"
 
 #include <QApplication>
@@ -75,6 +76,7 @@ private slots:
     void choosingLanguageStoresItForNextStart();
     void cancelStoresNothing_data();
     void cancelStoresNothing();
+    void setLanguageCommandRunsDialogOverWindow();
 
 private:
     QTemporaryDir m_settingsHome;
@@ -351,6 +353,36 @@ void TestLanguageDialog::cancelStoresNothing()
     QCOMPARE(result, int(QDialog::Rejected));
     QVERIFY(!QSettings().contains(QStringLiteral("Language")));
     QCOMPARE(catcher.messages().size(), 0);
+}
+
+void TestLanguageDialog::setLanguageCommandRunsDialogOverWindow()
+{
+    MainWindow window;
+    window.show();
+    ModalCatcher catcher;
+    QString seenClass;
+    QWidget* seenParent = nullptr;
+    QStringList offered;
+    catcher.setDialogHandler([&](QDialog* modal) {
+        if (!seenClass.isEmpty())
+            return;
+        seenClass = QString::fromLatin1(modal->metaObject()->className());
+        seenParent = modal->parentWidget();
+        for (QPushButton* button : modal->findChildren<QPushButton*>())
+            offered << button->text();
+        QPushButton* english = buttonWithText(modal, QStringLiteral("English"));
+        QTimer::singleShot(0, english, [english] { QTest::mouseClick(english, Qt::LeftButton); });
+    });
+    QVERIFY(QMetaObject::invokeMethod(&window, "SetLanguage"));
+
+    QCOMPARE(seenClass, QStringLiteral("CSelectLanguageDialog"));
+    QCOMPARE(seenParent, &window);
+    // The languages come from the folder beside the executable, which test programs lack.
+    QCOMPARE(QDir(CSelectLanguageDialog::DefaultLanguageFolder()).exists(), false);
+    QCOMPARE(offered, (QStringList {"English", "Cancel"}));
+    QCOMPARE(catcher.messages().size(), 1);
+    QCOMPARE(QSettings().value(QStringLiteral("Language")).toInt(), int(QLocale::English));
+    QCOMPARE(window.findChildren<CSelectLanguageDialog*>().size(), 0);
 }
 
 QTEST_MAIN(TestLanguageDialog)
