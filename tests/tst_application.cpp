@@ -10,8 +10,8 @@
 
 namespace {
 // Runs a helper program against the test's X server and returns its standard output.
-QByteArray runX(const XvfbServer &server, const QString &program, const QStringList &arguments,
-    bool *ok = nullptr)
+QByteArray runX(const XvfbServer& server, const QString& program, const QStringList& arguments,
+    bool* ok = nullptr)
 {
     QProcess process;
     process.setProcessEnvironment(server.environment());
@@ -23,7 +23,7 @@ QByteArray runX(const XvfbServer &server, const QString &program, const QStringL
 }
 
 // Polls until a window with exactly this title exists; returns its id or an empty string.
-QString waitForWindow(const XvfbServer &server, const QString &title)
+QString waitForWindow(const XvfbServer& server, const QString& title)
 {
     QElapsedTimer timer;
     timer.start();
@@ -42,7 +42,7 @@ QString waitForWindow(const XvfbServer &server, const QString &title)
 
 void requireTools()
 {
-    for (const char *tool : {"Xvfb", "xdotool", "import"}) {
+    for (const char* tool : {"Xvfb", "xdotool", "import"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 is not installed (scripts/setup.sh installs it)")
                                  .arg(QString::fromLatin1(tool))));
@@ -139,9 +139,8 @@ void TestApplication::showsDemoSpeedCurve()
                 ++curvePixels;
         }
     }
-    QVERIFY2(curvePixels > 300, qPrintable(QStringLiteral("only %1 curve pixels in %2")
-                                               .arg(curvePixels)
-                                               .arg(shot)));
+    QVERIFY2(curvePixels > 300,
+        qPrintable(QStringLiteral("only %1 curve pixels in %2").arg(curvePixels).arg(shot)));
 
     app.terminate();
     if (!app.waitForFinished(10000))

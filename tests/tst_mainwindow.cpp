@@ -16,9 +16,9 @@
 
 namespace {
 struct Command {
-    const char *text;
-    const char *statusTip;
-    const char *shortcut;
+    const char* text;
+    const char* statusTip;
+    const char* shortcut;
     bool enabledAtStart;
 };
 
@@ -34,25 +34,25 @@ const Command Commands[] = {
     {"&Tips and Tricks...", "Show some tips and tricks", "", false},
 };
 
-QAction *findAction(QWidget *window, const QString &text)
+QAction* findAction(QWidget* window, const QString& text)
 {
-    for (QAction *action : window->findChildren<QAction *>()) {
+    for (QAction* action : window->findChildren<QAction*>()) {
         if (action->text() == text)
             return action;
     }
     return nullptr;
 }
 
-QStringList actionTexts(const QList<QAction *> &actions)
+QStringList actionTexts(const QList<QAction*>& actions)
 {
     QStringList texts;
-    for (QAction *action : actions)
+    for (QAction* action : actions)
         texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
     return texts;
 }
 
 // Sends a drag-enter event with the given URLs and tells whether the window accepted it.
-bool dragAccepted(MainWindow &window, const QList<QUrl> &urls, bool withUrls = true)
+bool dragAccepted(MainWindow& window, const QList<QUrl>& urls, bool withUrls = true)
 {
     QMimeData data;
     if (withUrls)
@@ -89,16 +89,16 @@ void TestMainWindow::windowShell()
     QCOMPARE(window.menuBar()->objectName(), QStringLiteral("menuBar"));
     QVERIFY(window.centralWidget() != nullptr);
     QCOMPARE(window.centralWidget()->objectName(), QStringLiteral("centralWidget"));
-    QCOMPARE(window.findChildren<QToolBar *>().size(), 1);
-    QCOMPARE(window.findChildren<QToolBar *>().first()->objectName(), QStringLiteral("mainToolBar"));
-    QCOMPARE(window.toolBarArea(window.findChildren<QToolBar *>().first()), Qt::TopToolBarArea);
+    QCOMPARE(window.findChildren<QToolBar*>().size(), 1);
+    QCOMPARE(window.findChildren<QToolBar*>().first()->objectName(), QStringLiteral("mainToolBar"));
+    QCOMPARE(window.toolBarArea(window.findChildren<QToolBar*>().first()), Qt::TopToolBarArea);
 }
 
 void TestMainWindow::commands()
 {
     MainWindow window;
-    for (const Command &command : Commands) {
-        QAction *action = findAction(&window, QString::fromUtf8(command.text));
+    for (const Command& command : Commands) {
+        QAction* action = findAction(&window, QString::fromUtf8(command.text));
         QVERIFY2(action != nullptr, command.text);
         QCOMPARE(action->statusTip(), QString::fromUtf8(command.statusTip));
         QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(command.shortcut)));
@@ -110,7 +110,7 @@ void TestMainWindow::commands()
 void TestMainWindow::menusAndToolBar()
 {
     MainWindow window;
-    const QList<QAction *> menus = window.menuBar()->actions();
+    const QList<QAction*> menus = window.menuBar()->actions();
     QCOMPARE(menus.size(), 2);
     QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
     QCOMPARE(menus.at(1)->text(), QStringLiteral("&Help"));
@@ -120,7 +120,7 @@ void TestMainWindow::menusAndToolBar()
         QStringList({"&Set Language", "&Tips and Tricks...", "|", "&About"}));
 
     // The copy command is reached by the tool bar and Ctrl+C only, never through a menu.
-    QToolBar *toolBar = window.findChild<QToolBar *>(QStringLiteral("mainToolBar"));
+    QToolBar* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar);
     QCOMPARE(actionTexts(toolBar->actions()),
         QStringList({"&Open", "&Close", "&Export to CSV", "Export &Plot", "Copy plot to clipboard",
@@ -132,14 +132,14 @@ void TestMainWindow::enabledStatesFollowOpenedOrClosed()
     MainWindow window;
     QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
     emit window.FileOpenedOrClosed(true);
-    for (const Command &command : Commands)
+    for (const Command& command : Commands)
         QVERIFY2(findAction(&window, QString::fromUtf8(command.text))->isEnabled(), command.text);
 
     // Close returns to the empty state: the five set commands go off again, the plot goes.
     QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
     QCOMPARE(spy.size(), 2);
     QCOMPARE(spy.last().at(0).toBool(), false);
-    for (const Command &command : Commands)
+    for (const Command& command : Commands)
         QCOMPARE(findAction(&window, QString::fromUtf8(command.text))->isEnabled(),
             command.enabledAtStart);
     QVERIFY(window.centralWidget() != nullptr);
@@ -150,7 +150,7 @@ void TestMainWindow::dragEnter()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const auto touch = [&](const QString &name) {
+    const auto touch = [&](const QString& name) {
         QFile file(dir.filePath(name));
         file.open(QIODevice::WriteOnly);
         file.write("0\t1\n");

@@ -16,56 +16,53 @@
 namespace {
 const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
 
-QAction *findAction(QWidget *window, const QString &text)
+QAction* findAction(QWidget* window, const QString& text)
 {
-    for (QAction *action : window->findChildren<QAction *>()) {
+    for (QAction* action : window->findChildren<QAction*>()) {
         if (action->text() == text)
             return action;
     }
     return nullptr;
 }
 
-const char *const SetCommands[]
+const char* const SetCommands[]
     = {"&Close", "&Export to CSV", "Export &Plot", "Copy plot to clipboard", "&Tips and Tricks..."};
 
-bool setCommandsEnabled(QWidget *window, bool enabled)
+bool setCommandsEnabled(QWidget* window, bool enabled)
 {
-    for (const char *text : SetCommands) {
+    for (const char* text : SetCommands) {
         if (findAction(window, QString::fromLatin1(text))->isEnabled() != enabled)
             return false;
     }
     return true;
 }
 
-TrendPlot *plotOf(MainWindow &window)
-{
-    return qobject_cast<TrendPlot *>(window.centralWidget());
-}
+TrendPlot* plotOf(MainWindow& window) { return qobject_cast<TrendPlot*>(window.centralWidget()); }
 
-QStringList curveTitles(QwtPlot *plot)
+QStringList curveTitles(QwtPlot* plot)
 {
     QStringList titles;
-    for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
+    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
         titles << item->title().text();
     return titles;
 }
 
-QList<QColor> curveColours(QwtPlot *plot)
+QList<QColor> curveColours(QwtPlot* plot)
 {
     QList<QColor> colours;
-    for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
-        colours << static_cast<QwtPlotCurve *>(item)->pen().color();
+    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
+        colours << static_cast<QwtPlotCurve*>(item)->pen().color();
     return colours;
 }
 
 // A full set with two samples per series; three-column files hold every cylinder.
-void writeSet(const QString &dir, int cylinders, const QStringList &names = {},
-    const QString &additions = QString())
+void writeSet(const QString& dir, int cylinders, const QStringList& names = {},
+    const QString& additions = QString())
 {
-    QVERIFY(TrendSetFiles::write(
-        dir, "configuration.tlx", TrendSetFiles::configuration(Start, cylinders, names, additions)));
+    QVERIFY(TrendSetFiles::write(dir, "configuration.tlx",
+        TrendSetFiles::configuration(Start, cylinders, names, additions)));
     const QByteArray two = TrendSetFiles::twoColumns({0, 1000}, {1500.5, 1510.25});
-    for (const char *name : {"speed.tlx", "global_timing.tlx", "analog_output.tlx"})
+    for (const char* name : {"speed.tlx", "global_timing.tlx", "analog_output.tlx"})
         QVERIFY(TrendSetFiles::write(dir, name, two));
     QList<qint64> offsets;
     QList<int> cyl;
@@ -76,8 +73,8 @@ void writeSet(const QString &dir, int cylinders, const QStringList &names = {},
         values << c << c + 0.5;
     }
     const QByteArray three = TrendSetFiles::threeColumns(offsets, cyl, values);
-    for (const char *name :
-        {"firing_angles.tlx", "secondary_voltages.tlx", "knocking_intensity.tlx", "temperatures.tlx"})
+    for (const char* name : {"firing_angles.tlx", "secondary_voltages.tlx",
+             "knocking_intensity.tlx", "temperatures.tlx"})
         QVERIFY(TrendSetFiles::write(dir, name, three));
 }
 }
@@ -107,22 +104,28 @@ void TestOpening::views_data()
     QTest::addColumn<QStringList>("curves");
 
     const QStringList cylinders = {"A1", "B1", "A2"};
-    QTest::newRow("speed") << "speed.tlx" << "Speed Recording" << "RPM" << QStringList {"Speed"};
-    QTest::newRow("global timing") << "global_timing.tlx" << "Global Timing Recording"
-                                   << QString::fromUtf8("Relative Angle [°CRANK]")
-                                   << QStringList {"Global Timing"};
-    QTest::newRow("firing angles") << "firing_angles.tlx" << "Firing Angles Recording"
-                                   << QString::fromUtf8("Relative Angle [°CRANK]")
-                                   << QStringList {"Global Timing", "A1", "B1", "A2"};
+    QTest::newRow("speed") << "speed.tlx"
+                           << "Speed Recording"
+                           << "RPM" << QStringList {"Speed"};
+    QTest::newRow("global timing")
+        << "global_timing.tlx"
+        << "Global Timing Recording" << QString::fromUtf8("Relative Angle [°CRANK]")
+        << QStringList {"Global Timing"};
+    QTest::newRow("firing angles")
+        << "firing_angles.tlx"
+        << "Firing Angles Recording" << QString::fromUtf8("Relative Angle [°CRANK]")
+        << QStringList {"Global Timing", "A1", "B1", "A2"};
     QTest::newRow("secondary voltages") << "secondary_voltages.tlx"
-                                        << "Secondary Voltages Recording" << "Voltage [kV]"
-                                        << cylinders;
-    QTest::newRow("analog output") << "analog_output.tlx" << "Normalized Analog Output Recording"
+                                        << "Secondary Voltages Recording"
+                                        << "Voltage [kV]" << cylinders;
+    QTest::newRow("analog output") << "analog_output.tlx"
+                                   << "Normalized Analog Output Recording"
                                    << "Normalized Analog Output [%]" << QStringList {"Output"};
     QTest::newRow("knocking intensity") << "knocking_intensity.tlx"
                                         << "Knocking Intensity Recording"
                                         << "Knocking Intensity [%]" << cylinders;
-    QTest::newRow("temperatures") << "temperatures.tlx" << "Temperatures Recording"
+    QTest::newRow("temperatures") << "temperatures.tlx"
+                                  << "Temperatures Recording"
                                   << QString::fromUtf8("Temperature [°C]") << cylinders;
 }
 
@@ -145,7 +148,7 @@ void TestOpening::views()
     QCOMPARE(spy.first().at(0).toBool(), true);
     QVERIFY(setCommandsEnabled(&window, true));
 
-    TrendPlot *plot = plotOf(window);
+    TrendPlot* plot = plotOf(window);
     QVERIFY(plot);
     QCOMPARE(plot->title().text(), title);
     QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), axisTitle);
@@ -155,7 +158,7 @@ void TestOpening::views()
         QCOMPARE(curveColours(plot).value(1), QColor(Qt::darkGreen));
 
     // The first curve plots the file's samples as absolute times.
-    auto *curve = static_cast<QwtPlotCurve *>(plot->itemList(QwtPlotItem::Rtti_PlotCurve).first());
+    auto* curve = static_cast<QwtPlotCurve*>(plot->itemList(QwtPlotItem::Rtti_PlotCurve).first());
     QCOMPARE(curve->dataSize(), size_t(2));
     QCOMPARE(curve->sample(0).x(), double(Start));
     QCOMPARE(curve->sample(1).x(), double(Start + 1000));
@@ -187,7 +190,8 @@ void TestOpening::temperaturesInFahrenheit()
     MainWindow window;
     ModalCatcher catcher;
     QVERIFY(window.LoadTrendSet(dir.filePath("temperatures.tlx")));
-    QCOMPARE(plotOf(window)->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("Temperature [°F]"));
+    QCOMPARE(
+        plotOf(window)->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("Temperature [°F]"));
 }
 
 void TestOpening::emptyCylinderTakesNoLegendEntryNorColour()
@@ -215,32 +219,38 @@ void TestOpening::failures_data()
     const QString missing = "Unable to read configuration from configuration.tlx!\nThe "
                             "configuration file configuration.tlx must be present in the same "
                             "folder as the selected data file and it must be readable.";
-    QTest::newRow("M1 no configuration") << "noconfig" << "speed.tlx" << int(QMessageBox::Critical)
-                                         << "Missing configuration file" << missing;
+    QTest::newRow("M1 no configuration")
+        << "noconfig"
+        << "speed.tlx" << int(QMessageBox::Critical) << "Missing configuration file" << missing;
     QTest::newRow("M1 renamed file without configuration")
-        << "noconfig" << "Speed.tlx" << int(QMessageBox::Critical) << "Missing configuration file"
-        << missing;
+        << "noconfig"
+        << "Speed.tlx" << int(QMessageBox::Critical) << "Missing configuration file" << missing;
     QTest::newRow("M2 invalid configuration")
-        << "invalid" << "speed.tlx" << int(QMessageBox::Critical) << "Invalid configuration"
+        << "invalid"
+        << "speed.tlx" << int(QMessageBox::Critical) << "Invalid configuration"
         << "Unable to read configuration from configuration.tlx!\nConfiguration is invalid.";
     QTest::newRow("M2 invalid configuration chosen itself")
-        << "invalid" << "configuration.tlx" << int(QMessageBox::Critical)
-        << "Invalid configuration"
+        << "invalid"
+        << "configuration.tlx" << int(QMessageBox::Critical) << "Invalid configuration"
         << "Unable to read configuration from configuration.tlx!\nConfiguration is invalid.";
-    QTest::newRow("M4 configuration chosen") << "valid" << "configuration.tlx"
-                                             << int(QMessageBox::Warning) << "Config file selected"
-                                             << "%CONFIG";
-    QTest::newRow("M5 unknown name") << "valid" << "Speed.tlx" << int(QMessageBox::Critical)
-                                     << "Unknown file selected"
-                                     << "Unknown file name Speed.tlx, cannot read data!\nPlease "
-                                        "do not rename any tlx files  created by your Visorix "
-                                        "device.";
-    QTest::newRow("M6 no cylinders") << "nocylinders" << "temperatures.tlx"
-                                     << int(QMessageBox::Critical) << "Reading file failed"
-                                     << "Unable to read data from file %P!";
-    QTest::newRow("M7 no usable line") << "emptyspeed" << "speed.tlx" << int(QMessageBox::Critical)
-                                       << "Data file is empty"
-                                       << "File speed.tlx does not contain any usable data.";
+    QTest::newRow("M4 configuration chosen")
+        << "valid"
+        << "configuration.tlx" << int(QMessageBox::Warning) << "Config file selected"
+        << "%CONFIG";
+    QTest::newRow("M5 unknown name")
+        << "valid"
+        << "Speed.tlx" << int(QMessageBox::Critical) << "Unknown file selected"
+        << "Unknown file name Speed.tlx, cannot read data!\nPlease "
+           "do not rename any tlx files  created by your Visorix "
+           "device.";
+    QTest::newRow("M6 no cylinders")
+        << "nocylinders"
+        << "temperatures.tlx" << int(QMessageBox::Critical) << "Reading file failed"
+        << "Unable to read data from file %P!";
+    QTest::newRow("M7 no usable line")
+        << "emptyspeed"
+        << "speed.tlx" << int(QMessageBox::Critical) << "Data file is empty"
+        << "File speed.tlx does not contain any usable data.";
 }
 
 void TestOpening::failures()
@@ -262,8 +272,9 @@ void TestOpening::failures()
         QVERIFY(TrendSetFiles::write(dir.path(), "configuration.tlx", configuration));
     }
     if (file != "configuration.tlx") {
-        const QByteArray data = case_ == "emptyspeed" ? QByteArray("\n\nxyz\n1,5\t2\n")
-                                                      : TrendSetFiles::threeColumns({0}, {0}, {1.0});
+        const QByteArray data = case_ == "emptyspeed"
+            ? QByteArray("\n\nxyz\n1,5\t2\n")
+            : TrendSetFiles::threeColumns({0}, {0}, {1.0});
         QVERIFY(TrendSetFiles::write(dir.path(), file, data));
     }
     if (text == "%CONFIG") {
@@ -341,15 +352,15 @@ void TestOpening::commandLine()
 
     QTemporaryDir dir;
     writeSet(dir.path(), 2);
-    for (const char *name : {"SPEED.TLX", "speed.csv", "Speed.tlx"})
+    for (const char* name : {"SPEED.TLX", "speed.csv", "Speed.tlx"})
         QVERIFY(QFile::copy(dir.filePath("speed.tlx"), dir.filePath(name)));
     QVERIFY(QDir(dir.path()).mkdir("folder.tlx"));
 
     QList<QByteArray> storage {"curvescope"};
-    for (const QString &argument : arguments)
+    for (const QString& argument : arguments)
         storage << dir.filePath(argument).toLocal8Bit();
-    QVector<char *> argv;
-    for (QByteArray &bytes : storage)
+    QVector<char*> argv;
+    for (QByteArray& bytes : storage)
         argv << bytes.data();
     argv << nullptr;
 
@@ -374,7 +385,7 @@ void TestOpening::openDialogRemembersFolder()
     QStringList shownFolders;
     QStringList filters;
     QString choice;
-    catcher.setFileDialogHandler([&](QFileDialog *dialog) {
+    catcher.setFileDialogHandler([&](QFileDialog* dialog) {
         shownFolders << QDir(dialog->directory()).canonicalPath();
         filters << dialog->nameFilters();
         if (choice.isEmpty()) {

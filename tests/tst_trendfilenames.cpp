@@ -29,9 +29,9 @@ void TestTrendFileNames::fixedNames()
     const QStringList names = {ConfigurationFileName, FiringAnglesFileName, GlobalTimingFileName,
         SecondaryVoltagesFileName, SpeedFileName, KnockingIntensityFileName, AnalogOutputFileName,
         TemperaturesFileName};
-    const QStringList expected = {"configuration.tlx", "firing_angles.tlx", "global_timing.tlx",
-        "secondary_voltages.tlx", "speed.tlx", "knocking_intensity.tlx", "analog_output.tlx",
-        "temperatures.tlx"};
+    const QStringList expected
+        = {"configuration.tlx", "firing_angles.tlx", "global_timing.tlx", "secondary_voltages.tlx",
+            "speed.tlx", "knocking_intensity.tlx", "analog_output.tlx", "temperatures.tlx"};
     QCOMPARE(names, expected);
 }
 
@@ -46,26 +46,26 @@ void TestTrendFileNames::classify_data()
     const auto three = ColumnLayout::ThreeColumns;
     QTest::newRow("speed") << "/data/set/speed.tlx" << FileClass::DataFile << RecordingKind::Speed
                            << two;
-    QTest::newRow("global timing") << "global_timing.tlx" << FileClass::DataFile
-                                   << RecordingKind::GlobalTiming << two;
-    QTest::newRow("analog output") << "C:/x/analog_output.tlx" << FileClass::DataFile
-                                   << RecordingKind::AnalogOutput << two;
-    QTest::newRow("firing angles") << "/a/firing_angles.tlx" << FileClass::DataFile
-                                   << RecordingKind::FiringAngles << three;
+    QTest::newRow("global timing")
+        << "global_timing.tlx" << FileClass::DataFile << RecordingKind::GlobalTiming << two;
+    QTest::newRow("analog output")
+        << "C:/x/analog_output.tlx" << FileClass::DataFile << RecordingKind::AnalogOutput << two;
+    QTest::newRow("firing angles")
+        << "/a/firing_angles.tlx" << FileClass::DataFile << RecordingKind::FiringAngles << three;
     QTest::newRow("secondary voltages") << "/a/secondary_voltages.tlx" << FileClass::DataFile
                                         << RecordingKind::SecondaryVoltages << three;
     QTest::newRow("knocking intensity") << "/a/knocking_intensity.tlx" << FileClass::DataFile
                                         << RecordingKind::KnockingIntensity << three;
     QTest::newRow("temperatures") << "/a/temperatures.tlx" << FileClass::DataFile
                                   << RecordingKind::Temperatures << three;
-    QTest::newRow("configuration") << "/a/configuration.tlx" << FileClass::ConfigurationFile
-                                   << RecordingKind::Speed << two;
+    QTest::newRow("configuration")
+        << "/a/configuration.tlx" << FileClass::ConfigurationFile << RecordingKind::Speed << two;
 
     // Only the exact name counts: no case folding, no trimming, no base-name match.
-    const QStringList refused = {"/a/Speed.tlx", "/a/speed.TLX", "/a/SPEED.TLX",
-        "/a/speed.tlx.bak", "/a/speed", "/a/ speed.tlx", "/a/speed.tlx ", "/a/Configuration.tlx",
-        "/a/speed.tlx/", "/a/", "", "/a/xspeed.tlx"};
-    for (const QString &path : refused)
+    const QStringList refused = {"/a/Speed.tlx", "/a/speed.TLX", "/a/SPEED.TLX", "/a/speed.tlx.bak",
+        "/a/speed", "/a/ speed.tlx", "/a/speed.tlx ", "/a/Configuration.tlx", "/a/speed.tlx/",
+        "/a/", "", "/a/xspeed.tlx"};
+    for (const QString& path : refused)
         QTest::newRow(qPrintable("refused " + path))
             << path << FileClass::Unrecognised << RecordingKind::Speed << two;
 }
@@ -91,8 +91,8 @@ void TestTrendFileNames::deviceTypeNames_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("name");
-    const char *names[] = {"IGN_A", "IGN_B", "KNK_A", "KNK_B", "IGN_C", "THR_A", "THR_B", "IGN_D",
-        "IGN_E", "INVALID"};
+    const char* names[] = {
+        "IGN_A", "IGN_B", "KNK_A", "KNK_B", "IGN_C", "THR_A", "THR_B", "IGN_D", "IGN_E", "INVALID"};
     for (int code = 0; code < 10; ++code)
         QTest::newRow(names[code]) << code << QString::fromLatin1(names[code]);
     // Codes the table does not know must not read outside it.

@@ -17,7 +17,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
@@ -33,17 +33,14 @@ MainWindow::MainWindow(QWidget *parent)
     setAcceptDrops(true);
 }
 
-MainWindow::~MainWindow()
-{
-    delete ui;
-}
+MainWindow::~MainWindow() { delete ui; }
 
 void MainWindow::CreateActions()
 {
     // One command: icon, text, status tip, optional shortcut, whether it needs an open set.
-    auto makeAction = [this](const char *icon, const QString &text, const QString &statusTip,
-                          const QString &shortcut, bool needsOpenSet) {
-        auto *action = new QAction(QIcon(QString::fromLatin1(icon)), text, this);
+    auto makeAction = [this](const char* icon, const QString& text, const QString& statusTip,
+                          const QString& shortcut, bool needsOpenSet) {
+        auto* action = new QAction(QIcon(QString::fromLatin1(icon)), text, this);
         action->setStatusTip(statusTip);
         if (!shortcut.isEmpty())
             action->setShortcut(QKeySequence(shortcut));
@@ -130,9 +127,9 @@ void MainWindow::CloseFile()
     setCentralWidget(new QWidget(this));
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    const QMimeData *data = event->mimeData();
+    const QMimeData* data = event->mimeData();
     if (!data->hasUrls())
         return;
     const QList<QUrl> urls = data->urls();
@@ -146,7 +143,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
     event->acceptProposedAction();
 }
 
-void MainWindow::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty())

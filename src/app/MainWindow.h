@@ -22,15 +22,15 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Opens the file named by the only command-line argument, if it is a readable .tlx file.
-    void OpenFileFromCommandLine(int argc, char *argv[]);
+    void OpenFileFromCommandLine(int argc, char* argv[]);
 
     // Closes the open set, then reads and plots the set of the chosen data file.
     // Every failure is reported in a message box and leaves no set open.
-    bool LoadTrendSet(const QString &path);
+    bool LoadTrendSet(const QString& path);
 
 signals:
     void FileOpenedOrClosed(bool is_open);
@@ -45,32 +45,32 @@ private slots:
     void About();
 
 protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();
 
-    bool ReadDataFile(const QString &path);
-    bool PlotData(const QString &path);
+    bool ReadDataFile(const QString& path);
+    bool PlotData(const QString& path);
 
-    Ui::MainWindow *ui;
+    Ui::MainWindow* ui;
 
-    QMenu *m_fileMenu = nullptr;
-    QAction *m_openAction = nullptr;
-    QAction *m_closeAction = nullptr;
-    QAction *m_exportCsvAction = nullptr;
-    QAction *m_exportPlotAction = nullptr;
-    QAction *m_copyAction = nullptr;
-    QAction *m_quitAction = nullptr;
-    QMenu *m_helpMenu = nullptr;
-    QAction *m_setLanguageAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QAction *m_tipsAction = nullptr;
-    QToolBar *m_toolBar = nullptr;
-    TipsAndTricks *m_tipsDialog = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_closeAction = nullptr;
+    QAction* m_exportCsvAction = nullptr;
+    QAction* m_exportPlotAction = nullptr;
+    QAction* m_copyAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_setLanguageAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_tipsAction = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    TipsAndTricks* m_tipsDialog = nullptr;
 
     QString m_currentFile;
     std::shared_ptr<ConfigurationReader> m_configuration;

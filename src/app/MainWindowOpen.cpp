@@ -15,7 +15,7 @@
 
 namespace {
 // A readable regular file whose suffix is exactly "tlx": the rule for the command line and drops.
-bool IsReadableTrendFile(const QString &path)
+bool IsReadableTrendFile(const QString& path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isReadable() && info.suffix() == TrendFileExtension.mid(1);
@@ -37,7 +37,7 @@ void MainWindow::OpenFile()
     s_lastOpenFolder = QFileInfo(path).path();
 }
 
-void MainWindow::OpenFileFromCommandLine(int argc, char *argv[])
+void MainWindow::OpenFileFromCommandLine(int argc, char* argv[])
 {
     if (argc != 2 || argv == nullptr || argv[1] == nullptr)
         return;
@@ -46,7 +46,7 @@ void MainWindow::OpenFileFromCommandLine(int argc, char *argv[])
         LoadTrendSet(path);
 }
 
-bool MainWindow::LoadTrendSet(const QString &path)
+bool MainWindow::LoadTrendSet(const QString& path)
 {
     if (!m_currentFile.isNull())
         CloseFile();
@@ -89,7 +89,7 @@ bool MainWindow::LoadTrendSet(const QString &path)
     return true;
 }
 
-bool MainWindow::ReadDataFile(const QString &path)
+bool MainWindow::ReadDataFile(const QString& path)
 {
     if (path.isNull()) {
         QMessageBox::critical(this, tr("No file"), tr("No file selected."));

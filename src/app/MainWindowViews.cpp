@@ -12,7 +12,7 @@
 
 namespace {
 void AddCylinderCurves(
-    TrendPlot *plot, const ConfigurationReader &configuration, const DatafileReaderInterface &data)
+    TrendPlot* plot, const ConfigurationReader& configuration, const DatafileReaderInterface& data)
 {
     const QStringList names = configuration.GetCylinderNames();
     const int cylinders = configuration.GetNumberOfCylinders();
@@ -24,15 +24,15 @@ void AddCylinderCurves(
 }
 }
 
-bool MainWindow::PlotData(const QString &path)
+bool MainWindow::PlotData(const QString& path)
 {
     const QFileInfo info(path);
     const QString fileName = info.fileName();
-    const ConfigurationReader &configuration = *m_configuration;
-    const DatafileReaderInterface &data = *m_dataReader;
+    const ConfigurationReader& configuration = *m_configuration;
+    const DatafileReaderInterface& data = *m_dataReader;
 
-    auto *plot = new TrendPlot(this);
-    auto addSingleSeries = [&](const QString &curveTitle) {
+    auto* plot = new TrendPlot(this);
+    auto addSingleSeries = [&](const QString& curveTitle) {
         plot->AddCurve(data.GetTimes(-1), data.GetValues(-1), curveTitle);
     };
 

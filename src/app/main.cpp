@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":chart_line.png")));

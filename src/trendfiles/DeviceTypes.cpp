@@ -15,7 +15,7 @@ QString DeviceTypeName(int code)
     return DeviceTypeNames.at(code);
 }
 
-TemperatureUnit TemperatureUnitFromAdditions(const QString &additions)
+TemperatureUnit TemperatureUnitFromAdditions(const QString& additions)
 {
     return additions == QLatin1String("FAHRENHEIT") ? TemperatureUnit::Fahrenheit
                                                     : TemperatureUnit::Celsius;

@@ -13,7 +13,7 @@ QString DeviceTypeName(int code);
 // Temperature unit of a trend set: Fahrenheit exactly when the Additions text is "FAHRENHEIT".
 enum class TemperatureUnit { Celsius, Fahrenheit };
 
-TemperatureUnit TemperatureUnitFromAdditions(const QString &additions);
+TemperatureUnit TemperatureUnitFromAdditions(const QString& additions);
 
 // "°C" or "°F", translated in the context "QObject".
 QString TemperatureUnitText(TemperatureUnit unit);

@@ -18,7 +18,7 @@ const RecordingKind AllKinds[] = {RecordingKind::Speed, RecordingKind::GlobalTim
     RecordingKind::KnockingIntensity, RecordingKind::Temperatures};
 }
 
-const QString &FileNameOf(RecordingKind kind)
+const QString& FileNameOf(RecordingKind kind)
 {
     switch (kind) {
     case RecordingKind::Speed:
@@ -51,7 +51,7 @@ ColumnLayout LayoutOf(RecordingKind kind)
     }
 }
 
-FileClass ClassifyFileName(const QString &path)
+FileClass ClassifyFileName(const QString& path)
 {
     // QFileInfo::fileName() is empty for a path that ends in a separator, which matches nothing.
     const QString name = QFileInfo(path).fileName();

@@ -40,10 +40,10 @@ struct FileClass {
 };
 
 // Classifies a path by the exact file name part (last component, extension included).
-FileClass ClassifyFileName(const QString &path);
+FileClass ClassifyFileName(const QString& path);
 
 // The fixed file name of a recording kind.
-const QString &FileNameOf(RecordingKind kind);
+const QString& FileNameOf(RecordingKind kind);
 
 // The column layout that the data file of a kind has.
 ColumnLayout LayoutOf(RecordingKind kind);

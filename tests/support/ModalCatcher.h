@@ -21,13 +21,13 @@ public:
         QString text;
     };
 
-    explicit ModalCatcher(QObject *parent = nullptr);
+    explicit ModalCatcher(QObject* parent = nullptr);
     ~ModalCatcher() override;
 
     // Called for every file dialog that becomes modal; it must accept or reject the dialog.
-    void setFileDialogHandler(std::function<void(QFileDialog *)> handler);
+    void setFileDialogHandler(std::function<void(QFileDialog*)> handler);
     // Called for any other modal dialog; without a handler such a dialog is rejected.
-    void setDialogHandler(std::function<void(QDialog *)> handler);
+    void setDialogHandler(std::function<void(QDialog*)> handler);
 
     QList<Message> messages() const { return m_messages; }
     int fileDialogsSeen() const { return m_fileDialogs; }
@@ -38,6 +38,6 @@ private:
     QTimer m_timer;
     QList<Message> m_messages;
     int m_fileDialogs = 0;
-    std::function<void(QFileDialog *)> m_fileDialogHandler;
-    std::function<void(QDialog *)> m_dialogHandler;
+    std::function<void(QFileDialog*)> m_fileDialogHandler;
+    std::function<void(QDialog*)> m_dialogHandler;
 };

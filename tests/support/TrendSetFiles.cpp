@@ -5,7 +5,7 @@
 
 namespace TrendSetFiles {
 
-bool write(const QString &dir, const QString &name, const QByteArray &bytes)
+bool write(const QString& dir, const QString& name, const QByteArray& bytes)
 {
     QFile file(QDir(dir).filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -14,7 +14,7 @@ bool write(const QString &dir, const QString &name, const QByteArray &bytes)
 }
 
 QByteArray configuration(
-    qint64 startTime, int cylinders, const QStringList &names, const QString &additions)
+    qint64 startTime, int cylinders, const QStringList& names, const QString& additions)
 {
     QByteArray text = "DateTime=" + QByteArray::number(startTime, 16).toUpper() + "\n"
         + "DeviceType=2\nDeviceId=17\n" + "NumberCylinder=" + QByteArray::number(cylinders)
@@ -26,17 +26,17 @@ QByteArray configuration(
     return text;
 }
 
-QByteArray twoColumns(const QList<qint64> &offsets, const QList<double> &values)
+QByteArray twoColumns(const QList<qint64>& offsets, const QList<double>& values)
 {
     QByteArray text;
     for (int i = 0; i < offsets.size() && i < values.size(); ++i)
-        text += QByteArray::number(offsets.at(i), 16) + '\t' + QByteArray::number(values.at(i), 'g', 17)
-            + '\n';
+        text += QByteArray::number(offsets.at(i), 16) + '\t'
+            + QByteArray::number(values.at(i), 'g', 17) + '\n';
     return text;
 }
 
 QByteArray threeColumns(
-    const QList<qint64> &offsets, const QList<int> &cylinders, const QList<double> &values)
+    const QList<qint64>& offsets, const QList<int>& cylinders, const QList<double>& values)
 {
     QByteArray text;
     for (int i = 0; i < offsets.size() && i < cylinders.size() && i < values.size(); ++i)

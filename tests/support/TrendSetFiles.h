@@ -8,17 +8,17 @@
 namespace TrendSetFiles {
 
 // Writes bytes to dir/name; fails the calling test through QVERIFY-free bool.
-bool write(const QString &dir, const QString &name, const QByteArray &bytes);
+bool write(const QString& dir, const QString& name, const QByteArray& bytes);
 
 // A valid configuration text: start time (ms), cylinders, optional names and additions.
-QByteArray configuration(qint64 startTime, int cylinders, const QStringList &names = {},
-    const QString &additions = QString());
+QByteArray configuration(qint64 startTime, int cylinders, const QStringList& names = {},
+    const QString& additions = QString());
 
 // Two-column lines "hex\tvalue\n" for offsets (ms) and values written with 'g' 17.
-QByteArray twoColumns(const QList<qint64> &offsets, const QList<double> &values);
+QByteArray twoColumns(const QList<qint64>& offsets, const QList<double>& values);
 
 // Three-column lines "hex\tcylinder\tvalue\n".
 QByteArray threeColumns(
-    const QList<qint64> &offsets, const QList<int> &cylinders, const QList<double> &values);
+    const QList<qint64>& offsets, const QList<int>& cylinders, const QList<double>& values);
 
 }

@@ -9,10 +9,7 @@
 #include <unistd.h>
 #endif
 
-XvfbServer::~XvfbServer()
-{
-    stop();
-}
+XvfbServer::~XvfbServer() { stop(); }
 
 bool XvfbServer::start(int width, int height)
 {
@@ -30,10 +27,10 @@ bool XvfbServer::start(int width, int height)
     }
     const int writeFd = fds[1];
     m_process.setProgram(xvfb);
-    m_process.setArguments({QStringLiteral("-displayfd"), QString::number(writeFd),
-        QStringLiteral("-screen"), QStringLiteral("0"),
-        QStringLiteral("%1x%2x24").arg(width).arg(height), QStringLiteral("-nolisten"),
-        QStringLiteral("tcp")});
+    m_process.setArguments(
+        {QStringLiteral("-displayfd"), QString::number(writeFd), QStringLiteral("-screen"),
+            QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(width).arg(height),
+            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start();
     ::close(writeFd);

@@ -9,8 +9,8 @@ class XvfbServer {
 public:
     XvfbServer() = default;
     ~XvfbServer();
-    XvfbServer(const XvfbServer &) = delete;
-    XvfbServer &operator=(const XvfbServer &) = delete;
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
 
     // Starts Xvfb with a screen of the given size; false (with errorString) when it cannot.
     bool start(int width = 1280, int height = 1024);
