@@ -1,0 +1,200 @@
+// The export commands of the main window: the samples of the open data file to CSV, and its
+// plot to an image or document file or to the clipboard.
+
+#include "MainWindow.h"
+
+#include "CCsvFileDialog.h"
+#include "CCsvWriter.h"
+#include "ConfigurationReader.h"
+#include "DatafileReaderInterface.h"
+#include "TrendFileNames.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <qwt_plot.h>
+#include <qwt_plot_renderer.h>
+
+namespace {
+
+// The open file's folder and base name (up to its first dot) with another suffix.
+QString ProposedName(const QString& currentFile, const char* suffix)
+{
+    const QFileInfo info(currentFile);
+    return info.path() + QDir::separator() + info.baseName() + QLatin1String(suffix);
+}
+
+// Whether a document that the renderer wrote is whole. The renderer reports nothing, and a
+// disk that fills up leaves a file that merely stops; each format has an end that shows it
+// was written to the last byte.
+bool RenderedFileIsComplete(const QString& path, const QString& suffix)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    const qint64 tailSize = qMin<qint64>(file.size(), 1024);
+    file.seek(file.size() - tailSize);
+    const QByteArray tail = file.read(tailSize).trimmed();
+    file.close();
+
+    if (suffix == QLatin1String("svg"))
+        return tail.endsWith("</svg>");
+    if (suffix == QLatin1String("pdf"))
+        return tail.endsWith("%%EOF");
+    if (suffix == QLatin1String("ps"))
+        return tail.endsWith("%%EOF") || tail.endsWith("showpage");
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
+        QFile jpeg(path);
+        if (!jpeg.open(QIODevice::ReadOnly) || !jpeg.seek(jpeg.size() - 2)
+            || jpeg.read(2) != QByteArray("\xff\xd9", 2))
+            return false;
+    }
+    QImageReader reader(path, suffix.toLatin1());
+    return !reader.read().isNull();
+}
+
+// Renders the plot into a temporary file with the same suffix beside the target (the renderer
+// picks the format from the suffix) and puts it in place only when it is whole, so a failed
+// export never destroys an earlier file of that name.
+bool RenderPlotToFile(QwtPlot* plot, const QString& fileName)
+{
+    const QFileInfo target(fileName);
+    QTemporaryFile rendered(
+        target.absolutePath() + QLatin1String("/.curvescope-XXXXXX.") + target.suffix());
+    if (!rendered.open())
+        return false;
+    rendered.close();
+
+    QwtPlotRenderer renderer;
+    renderer.renderDocument(plot, rendered.fileName(), QSizeF(300.0, 200.0), 170);
+    if (!RenderedFileIsComplete(rendered.fileName(), target.suffix()))
+        return false;
+
+    // QSaveFile replaces the target in one step on every platform and keeps its permissions.
+    QFile source(rendered.fileName());
+    QSaveFile destination(fileName);
+    if (!source.open(QIODevice::ReadOnly) || !destination.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray block;
+    while (!(block = source.read(1 << 20)).isEmpty()) {
+        if (destination.write(block) != block.size())
+            return false;
+    }
+    return source.error() == QFileDevice::NoError && destination.commit();
+}
+
+} // namespace
+
+void MainWindow::ExportCsv()
+{
+    if (m_currentFile.isNull() || !m_configuration || !m_dataReader)
+        return;
+
+    const QString defaultName = ProposedName(m_currentFile, ".csv");
+    qDebug() << "\n++" << defaultName;
+
+    bool timestampList = false;
+    const QString fileName = CCsvFileDialog::GetCsvSaveFileName(timestampList, defaultName, this);
+    qDebug() << "MainWindow::ExportCsv()" << fileName << timestampList;
+    if (fileName.isNull())
+        return;
+
+    CCsvWriter writer;
+    const QString openName = QFileInfo(m_currentFile).fileName();
+    const DatafileReaderInterface& reader = *m_dataReader;
+    auto addSingle = [&](const QString& name) {
+        writer.AddSeries(reader.GetTimestamps(-1), reader.GetValues(-1), name);
+    };
+    auto addCylinders = [&] {
+        const int cylinders = m_configuration->GetNumberOfCylinders();
+        const QStringList names = m_configuration->GetCylinderNames();
+        for (int i = 0; i < cylinders; ++i)
+            writer.AddSeries(reader.GetTimestamps(i), reader.GetValues(i), names.value(i));
+    };
+    if (openName == SpeedFileName)
+        addSingle(tr("Speed (RPM)"));
+    else if (openName == GlobalTimingFileName)
+        addSingle(tr("Global Timing [°]"));
+    else if (openName == FiringAnglesFileName || openName == SecondaryVoltagesFileName)
+        addCylinders();
+    else if (openName == AnalogOutputFileName)
+        addSingle(tr("Output [%]"));
+    else if (openName == KnockingIntensityFileName || openName == TemperaturesFileName)
+        addCylinders();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = timestampList ? writer.WriteTimestampList(fileName)
+                                       : writer.WriteTimeDataPairs(fileName, true);
+    QApplication::restoreOverrideCursor();
+
+    if (!written)
+        QMessageBox::critical(this, tr("CSV export failed"),
+            tr("Unable to write data to file '%1' !\n").arg(fileName));
+}
+
+void MainWindow::ExportPlot()
+{
+    auto* plot = qobject_cast<QwtPlot*>(centralWidget());
+    if (plot == nullptr)
+        return;
+
+    QList<QByteArray> suffixes = QImageWriter::supportedImageFormats();
+    QStringList filters;
+    if (!suffixes.isEmpty()) {
+        QStringList patterns;
+        for (const QByteArray& format : suffixes)
+            patterns << QLatin1String("*.") + QString::fromUtf8(format.constData());
+        filters << tr("Images") + QLatin1String(" (") + patterns.join(QLatin1Char(' '))
+                + QLatin1Char(')');
+    }
+    filters << QLatin1String("SVG") + tr(" Documents") + QLatin1String(" (*.svg)");
+    suffixes << "svg";
+    filters << QLatin1String("Postscript") + tr(" Documents") + QLatin1String(" (*.ps)");
+    suffixes << "ps";
+    filters << QLatin1String("PDF") + tr(" Documents") + QLatin1String(" (*.pdf)");
+    suffixes << "pdf";
+
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Export File Name"),
+        ProposedName(m_currentFile, ".png"), filters.join(QLatin1String(";;")));
+    if (fileName.isEmpty())
+        return;
+
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (!suffixes.contains(suffix.toLatin1())) {
+        QStringList accepted;
+        for (const QByteArray& format : suffixes)
+            accepted << QString::fromUtf8(format.constData());
+        QMessageBox::critical(this, tr("Unsupported image format"),
+            tr("The selected file format \"%1\" is not supported!\nPlease use one of the "
+               "following file extensions:\n%2")
+                .arg(suffix, accepted.join(QLatin1Char(' '))));
+        return;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = RenderPlotToFile(plot, fileName);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        QMessageBox::critical(this, tr("Plot export failed"),
+            tr("Unable to write the plot to file '%1' !\n").arg(fileName));
+}
+
+void MainWindow::CopyPlotToClipboard()
+{
+    auto* plot = qobject_cast<QwtPlot*>(centralWidget());
+    if (plot == nullptr)
+        return;
+    QPixmap pixmap(plot->width(), plot->height());
+    QwtPlotRenderer renderer;
+    renderer.renderTo(plot, pixmap);
+    QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);
+}
