@@ -1,0 +1,233 @@
+// Repaint speed of the trend plot with the level-of-detail curve against a plain QwtPlotCurve,
+// and how much of opening a long speed file is reading, all measured in one run so that the
+// machine's speed cancels out.
+//
+// Replot: a generated speed file of 20 million lines is read with the real reader and plotted
+// twice at 1600x900 (offscreen): once with QwtPlotCurve::setSamples, once with TrendPlot::AddCurve.
+// Both are replotted in the full view and zoomed to 1 % of the time range.
+// Open: a generated set whose speed file has 10 million lines is opened through
+// MainWindow::LoadTrendSet and painted once; its reading alone is timed with the same reader.
+//
+// The last lines are the figures to compare across runs:
+//   replot_speedup_full   plain replot time / level-of-detail replot time, full view
+//   replot_speedup_zoom   the same, zoomed to 1 % of the time range
+//   lod_pixels_differing  canvas pixels that differ between the two pictures, full view
+//   open_read_fraction    reading time / (reading + plot set-up + first paint)
+
+#include "ConfigurationReader.h"
+#include "DatafileReaderTwoColumns.h"
+#include "MainWindow.h"
+#include "TrendCurve.h"
+#include "TrendFileNames.h"
+#include "TrendPlot.h"
+#include "TrendPlotZoomer.h"
+#include "TrendSetGenerator.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QWindow>
+#include <qwt_painter.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QSize PlotSize(1600, 900);
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds of one replot including the canvas paint, which Qwt otherwise leaves to the
+// event loop.
+double TimeReplot(QwtPlot& plot)
+{
+    QElapsedTimer timer;
+    timer.start();
+    plot.replot();
+    plot.canvas()->repaint();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double MedianReplot(QwtPlot& plot, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(TimeReplot(plot));
+    return Median(times);
+}
+
+void ShowAndSettle(QWidget& widget)
+{
+    widget.resize(PlotSize);
+    widget.show();
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+int CountDifferingPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            count += (la[x] & 0xffffff) != (lb[x] & 0xffffff);
+    }
+    return count;
+}
+
+QImage CanvasImage(QwtPlot& plot)
+{
+    plot.replot();
+    return plot.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void Zoom(TrendPlot& plot, double from, double to)
+{
+    auto* zoomer = plot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>();
+    const QRectF base = zoomer->zoomBase();
+    zoomer->zoom(QRectF(from, base.top(), to - from, base.height()));
+}
+
+bool Fail(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const qint64 samples = args.size() > 1 ? args.at(1).toLongLong() : 20000000;
+    const qint64 openLines = args.size() > 2 ? args.at(2).toLongLong() : 10000000;
+    QTemporaryDir temporary;
+    const QString folder = args.size() > 3 ? args.at(3) : temporary.path();
+    QDir().mkpath(folder);
+
+    // The replot data: one speed file read by the real reader.
+    const QString replotFolder = folder + QStringLiteral("/replot");
+    QDir().mkpath(replotFolder);
+    const QString replotFile = replotFolder + QLatin1Char('/') + SpeedFileName;
+    QString error;
+    if (!QFileInfo::exists(replotFile)
+        && !TrendSetGenerator::WriteDataFile(
+            RecordingKind::Speed, replotFile, samples, 6, 7, &error))
+        return Fail(error), 1;
+    DatafileReaderTwoColumns reader;
+    if (!reader.ReadFile(replotFile, 1772436600000, 6))
+        return Fail(QStringLiteral("cannot read ") + replotFile), 1;
+    const QVector<double>& times = reader.GetTimes(-1);
+    const QVector<double>& values = reader.GetValues(-1);
+    std::printf("samples=%d\n", times.size());
+
+    TrendPlot plainPlot;
+    auto* plain = new QwtPlotCurve(QStringLiteral("Speed"));
+    plain->setPen(plainPlot.NextPen());
+    plain->attach(&plainPlot);
+    plain->setSamples(times, values);
+    TrendPlot lodPlot;
+    lodPlot.AddCurve(times, values, QStringLiteral("Speed"));
+    plainPlot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>()->setZoomBase(true);
+    ShowAndSettle(plainPlot);
+    ShowAndSettle(lodPlot);
+
+    const double plainFull = MedianReplot(plainPlot, 3);
+    const double lodFull = MedianReplot(lodPlot, 21);
+    std::printf("replot_full_plain_ms=%.3f\nreplot_full_lod_ms=%.3f\n", plainFull, lodFull);
+
+    // The pictures, with Qwt's default cutting of the plain polyline and without it.
+    const QImage lodImage = CanvasImage(lodPlot);
+    const int differing = CountDifferingPixels(CanvasImage(plainPlot), lodImage);
+    const bool splitting = QwtPainter::polylineSplitting();
+    QwtPainter::setPolylineSplitting(false);
+    const int differingUncut = CountDifferingPixels(CanvasImage(plainPlot), lodImage);
+    QwtPainter::setPolylineSplitting(splitting);
+    std::printf("canvas_pixels=%d\nlod_pixels_differing_from_uncut_polyline=%d\n",
+        lodImage.width() * lodImage.height(), differingUncut);
+
+    const double first = times.first();
+    const double span = times.last() - first;
+    Zoom(plainPlot, first + 0.5 * span, first + 0.51 * span);
+    Zoom(lodPlot, first + 0.5 * span, first + 0.51 * span);
+    const double plainZoom = MedianReplot(plainPlot, 3);
+    const double lodZoom = MedianReplot(lodPlot, 21);
+    std::printf("replot_zoom_plain_ms=%.3f\nreplot_zoom_lod_ms=%.3f\n", plainZoom, lodZoom);
+
+    // Opening: a set whose speed file has openLines lines.
+    const QString openFolder = folder + QStringLiteral("/open");
+    const QString openFile = openFolder + QLatin1Char('/') + SpeedFileName;
+    if (!QFileInfo::exists(openFile)) {
+        TrendSetGenerator::Options options;
+        options.outputFolder = openFolder;
+        options.kinds = {RecordingKind::Speed};
+        options.linesPerFile = openLines;
+        if (!TrendSetGenerator::WriteSet(options, &error))
+            return Fail(error), 1;
+    }
+    double readMs = 0.0;
+    {
+        // Warm the file cache first, so both timings read from memory.
+        DatafileReaderTwoColumns warm;
+        warm.ReadFile(openFile, 0, 6);
+    }
+    {
+        QElapsedTimer timer;
+        timer.start();
+        ConfigurationReader configuration;
+        configuration.ReadFile(openFolder + QLatin1Char('/') + ConfigurationFileName);
+        DatafileReaderTwoColumns data;
+        data.ReadFile(openFile, configuration.GetStartTime(), configuration.GetNumberOfCylinders());
+        readMs = timer.nsecsElapsed() / 1e6;
+        std::printf("open_lines=%d\n", data.GetTimes(-1).size());
+    }
+    MainWindow window;
+    ShowAndSettle(window);
+    QElapsedTimer timer;
+    timer.start();
+    if (!window.LoadTrendSet(openFile))
+        return Fail(QStringLiteral("cannot open ") + openFile), 1;
+    const double loadMs = timer.nsecsElapsed() / 1e6;
+    // The new plot is shown, laid out and painted by the event loop; the frame counts once the
+    // curve has been drawn in it.
+    const auto paintedCurve = [&window]() -> const TrendCurve* {
+        const auto* plot = qobject_cast<TrendPlot*>(window.centralWidget());
+        const QwtPlotItemList curves
+            = plot ? plot->itemList(QwtPlotItem::Rtti_PlotCurve) : QwtPlotItemList();
+        const auto* curve = curves.isEmpty() ? nullptr : dynamic_cast<TrendCurve*>(curves.first());
+        return curve && curve->LastDrawnPointCount() > 0 ? curve : nullptr;
+    };
+    while (!paintedCurve() && timer.elapsed() < 60000)
+        QApplication::processEvents();
+    const double openMs = timer.nsecsElapsed() / 1e6;
+    if (!paintedCurve())
+        return Fail(QStringLiteral("the opened curve was not painted")), 1;
+    std::printf(
+        "open_read_ms=%.3f\nopen_load_ms=%.3f\nopen_first_paint_ms=%.3f\n", readMs, loadMs, openMs);
+
+    std::printf("replot_speedup_full=%.1f\n", plainFull / lodFull);
+    std::printf("replot_speedup_zoom=%.1f\n", plainZoom / lodZoom);
+    std::printf("lod_pixels_differing=%d\n", differing);
+    std::printf("open_read_fraction=%.3f\n", readMs / openMs);
+    return 0;
+}
