@@ -53,7 +53,7 @@ if(UNIX AND NOT APPLE)
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/curvescope/demo" FILES_MATCHING PATTERN "*.tlx")
 
     foreach(_size 16 24 32 48 64 128 256)
-        install(FILES "${_icon_dir}/curvescope-${_size}.png" OPTIONAL
+        install(FILES "${_icon_dir}/curvescope-${_size}.png"
             DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${_size}x${_size}/apps"
             RENAME "curvescope.png")
     endforeach()
