@@ -167,8 +167,8 @@ QMap<QString, QString> readDesktopEntry(const QString& path)
     return keys;
 }
 
-// The German catalogue's translation of the main window title; empty while it has none.
-QString germanWindowTitle()
+// The German catalogue's translation of a main window text; empty while it has none.
+QString germanTranslation(const QString& english)
 {
     QFile ts(QStringLiteral(CURVESCOPE_SOURCE_DIR "/language/CurveScope_de.ts"));
     if (!ts.open(QIODevice::ReadOnly))
@@ -185,7 +185,7 @@ QString germanWindowTitle()
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")
-            && context == QLatin1String("MainWindow") && source == EnglishTitle) {
+            && context == QLatin1String("MainWindow") && source == english) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
             const QString text = xml.readElementText();
             if (type.isEmpty())
@@ -520,19 +520,21 @@ void tst_Install::installedProgramFindsItsLanguage_data()
     QTest::addColumn<bool>("withDataFile");
     QTest::addColumn<QStringList>("titles");
 
-    const QString german = germanWindowTitle();
+    const QString missingConfiguration = QStringLiteral("Missing configuration file");
     const int German = QLocale::German;
     const int English = QLocale::English;
 
-    QTest::newRow("German through the bin link") << German << true << false << QStringList {german};
+    // A data file without its configuration: the program reports it in a message box, whose
+    // title shows the language like the main window's (the German window title happens to be
+    // the English one). The data file also stands for the file manager's double click.
+    QTest::newRow("German through the bin link")
+        << German << true << true
+        << QStringList {germanTranslation(EnglishTitle), germanTranslation(missingConfiguration)};
     QTest::newRow("English through the bin link")
+        << English << true << true << QStringList {EnglishTitle, missingConfiguration};
+    QTest::newRow("English without a file")
         << English << true << false << QStringList {EnglishTitle};
-    // The file manager's double click: the path reaches the program and is opened (here a
-    // data file without its configuration, which the program reports).
-    QTest::newRow("data file argument")
-        << English << true << true
-        << QStringList {QStringLiteral("Missing configuration file"), EnglishTitle};
-    // Without its folder the program falls back to English: the German rows prove the
+    // Without its folder the program falls back to English, so the German row proves the
     // installed folder is the one found.
     QTest::newRow("German without the language folder")
         << German << false << false << QStringList {QStringLiteral("Error")};
@@ -546,7 +548,11 @@ void tst_Install::installedProgramFindsItsLanguage()
     QFETCH(QStringList, titles);
 
     if (titles.contains(QString()))
-        QSKIP("language/CurveScope_de.ts has no German main window title yet");
+        QSKIP("language/CurveScope_de.ts does not translate the window titles yet");
+    // Titles that read the same in both languages would not show which catalogue was loaded.
+    if (language == QLocale::German && withLanguageFolder)
+        QVERIFY2(!titles.contains(QStringLiteral("Missing configuration file")),
+            "the German catalogue leaves the message box title in English");
 
     XvfbServer xvfb;
     if (!xvfb.start())
