@@ -122,7 +122,5 @@ QString ConfigurationReader::ToString() const
 
 QString ConfigurationReader::GetTemperatureUnitText() const
 {
-    return m_additions == QLatin1String("FAHRENHEIT")
-        ? QCoreApplication::translate("QObject", "°F")
-        : QCoreApplication::translate("QObject", "°C");
+    return TemperatureUnitText(TemperatureUnitFromAdditions(m_additions));
 }
