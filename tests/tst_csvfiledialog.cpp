@@ -286,7 +286,7 @@ void TestCsvFileDialog::overwriteAsksFirst()
     auto choose = [&](QWidget* modal) {
         fileDialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(fileDialog);
-        fileDialog->selectFile("existing.csv");
+        fileDialog->findChild<QLineEdit*>("fileNameEdit")->setText("existing.csv");
         // Accepting asks first in a nested loop; started from its own timer, it leaves the
         // script's timer free to answer.
         QTimer::singleShot(

@@ -195,6 +195,8 @@ private slots:
     void twoColumnKind();
     void shorterAndEmptySeries();
     void equalAndUnorderedTimestamps();
+    void mergeMatchesStableSort_data();
+    void mergeMatchesStableSort();
     void daylightSavingChange_data();
     void daylightSavingChange();
     void tabSeparator();
@@ -453,6 +455,45 @@ void TestCsvWriter::equalAndUnorderedTimestamps()
                    "2016-03-01 10:15:00.005;2;6.00\n"
                    "2016-03-01 10:15:00.005;2;8.00\n"
                    "2016-03-01 10:15:00.009;2;7.00\n"));
+}
+
+void TestCsvWriter::mergeMatchesStableSort_data()
+{
+    QTest::addColumn<int>("seriesCount");
+    // Both merge strategies: the scan over few series and the heap over many.
+    for (const int count : {1, 2, 16, 32, 33, 40, 100})
+        QTest::newRow(qPrintable(QString("%1 series").arg(count))) << count;
+}
+
+void TestCsvWriter::mergeMatchesStableSort()
+{
+    QFETCH(int, seriesCount);
+    QRandomGenerator random {quint32(seriesCount)};
+    SeriesSet set;
+    const qint64 start = Utc(2016, 3, 1, 9, 0, 0, 0);
+    for (int k = 0; k < seriesCount; ++k) {
+        QVector<qint64> ts;
+        QVector<double> vs;
+        qint64 t = start + random.bounded(0, 50);
+        const int count = random.bounded(0, 300);
+        for (int i = 0; i < count; ++i) {
+            // Coarse steps give many equal stamps across and within series; now and then the
+            // clock goes back.
+            t += random.bounded(0, 3) * 10 - (random.bounded(0, 40) == 0 ? 60 : 0);
+            ts << t;
+            vs << double(random.bounded(-100000, 100000)) / 8.0;
+        }
+        set.timestamps << ts;
+        set.values << vs;
+        set.names << QString::number(k);
+    }
+    CCsvWriter writer;
+    AddAll(writer, set);
+    const QString fast = m_dir.filePath("merge.csv");
+    const QString reference = m_dir.filePath("merge.ref");
+    QVERIFY(writer.WriteTimestampList(fast));
+    QVERIFY(ReferenceWrite(set, true, reference));
+    QCOMPARE(ReadAll(fast), ReadAll(reference));
 }
 
 void TestCsvWriter::daylightSavingChange_data()

@@ -26,6 +26,10 @@ constexpr qsizetype LineEndBytes = sizeof(LineEnd) - 1;
 // early instead of formatting the rest for nothing.
 constexpr int FailureCheckInterval = 4096;
 
+// Up to this many series the Timestamp List merge scans all series heads for the earliest;
+// beyond it a binary heap takes over.
+constexpr size_t LinearMergeLimit = 32;
+
 // One series of the Timestamp List merge: its samples in time order, with its current sample.
 struct MergeCursor {
     const qint64* timestamps;
@@ -209,6 +213,47 @@ bool CCsvWriter::WriteTimestampList(const QString& fileName)
     CsvCellFormatter cells(QLocale::system(), codec);
     CsvOutputBuffer out(&file);
 
+    auto writeLine = [&](MergeCursor& cursor) {
+        const int index = cursor.Index();
+        cells.AppendDateTime(out, cursor.timestamps[index]);
+        out.Append(cursor.numberCell.constData(), cursor.numberCell.size());
+        cells.AppendValue(out, cursor.values[index]);
+        out.Append(LineEnd, LineEndBytes);
+    };
+
+    int lines = 0;
+    if (cursors.size() <= LinearMergeLimit) {
+        // For the few series of an engine a branch-free scan of all heads beats a heap, whose
+        // comparisons the processor cannot predict. Scanning in series order and taking only a
+        // strictly earlier head keeps ties with the lower series number.
+        std::vector<qint64> heads;
+        std::vector<MergeCursor*> live;
+        for (MergeCursor& cursor : cursors) {
+            heads.push_back(cursor.head);
+            live.push_back(&cursor);
+        }
+        while (!live.empty()) {
+            size_t best = 0;
+            qint64 bestHead = heads[0];
+            for (size_t i = 1; i < heads.size(); ++i) {
+                const bool earlier = heads[i] < bestHead;
+                best = earlier ? i : best;
+                bestHead = earlier ? heads[i] : bestHead;
+            }
+            MergeCursor& cursor = *live[best];
+            writeLine(cursor);
+            if (++cursor.position < cursor.length) {
+                heads[best] = cursor.timestamps[cursor.Index()];
+            } else {
+                heads.erase(heads.begin() + qptrdiff(best));
+                live.erase(live.begin() + qptrdiff(best));
+            }
+            if (++lines % FailureCheckInterval == 0 && out.HasFailed())
+                break;
+        }
+        return Finish(file, out);
+    }
+
     std::vector<MergeCursor*> heap;
     heap.reserve(cursors.size());
     for (MergeCursor& cursor : cursors)
@@ -216,15 +261,9 @@ bool CCsvWriter::WriteTimestampList(const QString& fileName)
     for (size_t i = heap.size() / 2; i-- > 0;)
         SiftDown(heap, i);
 
-    int lines = 0;
     while (!heap.empty()) {
         MergeCursor& cursor = *heap.front();
-        const int index = cursor.Index();
-        cells.AppendDateTime(out, cursor.timestamps[index]);
-        out.Append(cursor.numberCell.constData(), cursor.numberCell.size());
-        cells.AppendValue(out, cursor.values[index]);
-        out.Append(LineEnd, LineEndBytes);
-
+        writeLine(cursor);
         if (++cursor.position < cursor.length) {
             cursor.head = cursor.timestamps[cursor.Index()];
         } else {

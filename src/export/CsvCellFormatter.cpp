@@ -133,7 +133,8 @@ void CsvCellFormatter::AppendDateTimeSlow(CsvOutputBuffer& out, qint64 msecsSinc
             }
         }
     }
-    AppendEncoded(out, ReferenceDateTime(m_locale, msecsSinceEpoch));
+    AppendEncoded(
+        out, m_locale.toString(QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch), m_pattern));
 }
 
 void CsvCellFormatter::AppendValue(CsvOutputBuffer& out, double value)
