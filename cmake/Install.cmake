@@ -47,6 +47,14 @@ if(UNIX AND NOT APPLE)
     install(FILES "${_packaging_dir}/example.orvanta.curvescope.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
 
+    # Manual pages are installed compressed on Debian.
+    set(_manpage "${CMAKE_CURRENT_BINARY_DIR}/install-man/curvescope.1.gz")
+    file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install-man")
+    file(ARCHIVE_CREATE OUTPUT "${_manpage}" PATHS "${_packaging_dir}/curvescope.1"
+        FORMAT raw COMPRESSION GZip)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_packaging_dir}/curvescope.1")
+    install(FILES "${_manpage}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
     # The demo set, so a packaged install can be tried without any recording at hand. Not in
     # share/doc: minimal Debian systems drop that folder.
     install(DIRECTORY "${PROJECT_SOURCE_DIR}/samples/demo/"

@@ -229,6 +229,7 @@ private slots:
     void linkResolvesToTheProgram();
     void languageFolderBesideProgram();
     void demoSet();
+    void manualPage();
     void icons_data();
     void icons();
     void scalableIcon();
@@ -292,6 +293,7 @@ void tst_Install::installedFiles_data()
     QTest::newRow("desktop entry") << "share/applications/curvescope.desktop" << false;
     QTest::newRow("MIME type") << "share/mime/packages/curvescope.xml" << false;
     QTest::newRow("metainfo") << QStringLiteral("share/metainfo/") + MetainfoName << false;
+    QTest::newRow("manual page") << "share/man/man1/curvescope.1.gz" << false;
 }
 
 void tst_Install::installedFiles()
@@ -344,6 +346,16 @@ void tst_Install::demoSet()
     QCOMPARE(copy.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), names);
     for (const QString& name : names)
         QVERIFY2(sha1Of(copy.filePath(name)) == sha1Of(source.filePath(name)), qPrintable(name));
+}
+
+void tst_Install::manualPage()
+{
+    const Result unpacked = run(QStringLiteral("gzip"),
+        {QStringLiteral("-dc"), installed(QStringLiteral("share/man/man1/curvescope.1.gz"))});
+    QCOMPARE(unpacked.exitCode, 0);
+    QFile source(QStringLiteral(CURVESCOPE_SOURCE_DIR "/packaging/curvescope.1"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QCOMPARE(unpacked.out, QString::fromUtf8(source.readAll()));
 }
 
 void tst_Install::icons_data()
