@@ -47,11 +47,19 @@ if(UNIX AND NOT APPLE)
     install(FILES "${_packaging_dir}/example.orvanta.curvescope.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
 
-    # Manual pages are installed compressed on Debian.
+    # Manual pages are installed compressed on Debian: gzip -9 without a time stamp, so the
+    # package is the same for the same sources.
     set(_manpage "${CMAKE_CURRENT_BINARY_DIR}/install-man/curvescope.1.gz")
     file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install-man")
-    file(ARCHIVE_CREATE OUTPUT "${_manpage}" PATHS "${_packaging_dir}/curvescope.1"
-        FORMAT raw COMPRESSION GZip)
+    find_program(CURVESCOPE_GZIP gzip)
+    if(CURVESCOPE_GZIP)
+        execute_process(COMMAND "${CURVESCOPE_GZIP}" -9nc "${_packaging_dir}/curvescope.1"
+            OUTPUT_FILE "${_manpage}" RESULT_VARIABLE _gzip_result)
+    endif()
+    if(NOT CURVESCOPE_GZIP OR NOT _gzip_result EQUAL 0)
+        file(ARCHIVE_CREATE OUTPUT "${_manpage}" PATHS "${_packaging_dir}/curvescope.1"
+            FORMAT raw COMPRESSION GZip)
+    endif()
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_packaging_dir}/curvescope.1")
     install(FILES "${_manpage}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 

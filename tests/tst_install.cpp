@@ -350,6 +350,13 @@ void tst_Install::demoSet()
 
 void tst_Install::manualPage()
 {
+    QFile packed(installed(QStringLiteral("share/man/man1/curvescope.1.gz")));
+    QVERIFY(packed.open(QIODevice::ReadOnly));
+    const QByteArray header = packed.read(8);
+    QCOMPARE(header.left(2), QByteArray("\x1f\x8b"));
+    // No time stamp in the gzip header: a rebuild of the same sources gives the same package.
+    QCOMPARE(header.mid(4, 4), QByteArray(4, '\0'));
+
     const Result unpacked = run(QStringLiteral("gzip"),
         {QStringLiteral("-dc"), installed(QStringLiteral("share/man/man1/curvescope.1.gz"))});
     QCOMPARE(unpacked.exitCode, 0);
