@@ -82,7 +82,7 @@ endif()
 # Debian package. The desktop, MIME and icon caches are refreshed by the file triggers of
 # desktop-file-utils, shared-mime-info and hicolor-icon-theme, so no maintainer scripts are needed.
 set(CPACK_PACKAGE_NAME "curvescope")
-set(CPACK_PACKAGE_VENDOR "Orvanta")
+set(CPACK_PACKAGE_VENDOR "Orvanta Systems GmbH")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Viewer for engine trend recordings")
 # Debian wants the long description in lines of less than 80 characters.
