@@ -1,5 +1,6 @@
 #include "MinMaxIndex.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,6 +15,55 @@ inline bool Smaller(double candidate, double current)
 inline bool Larger(double candidate, double current)
 {
     return candidate > current || (std::isnan(current) && !std::isnan(candidate));
+}
+
+} // namespace
+
+namespace {
+
+// Smallest and largest position of one block of raw samples. The common case, a block without
+// NaN, takes two passes that the compiler turns into packed min/max instructions and a short
+// search, instead of a data-dependent branch per sample.
+void BlockExtremes(const double* y, int begin, int end, int& minIndex, int& maxIndex)
+{
+    // Four independent running extremes, so that one comparison need not wait for the last.
+    double lo[4] = {y[begin], y[begin], y[begin], y[begin]};
+    double hi[4] = {y[begin], y[begin], y[begin], y[begin]};
+    bool numbers = true;
+    int i = begin;
+    for (; i + 4 <= end; i += 4) {
+        for (int k = 0; k < 4; ++k) {
+            const double v = y[i + k];
+            lo[k] = v < lo[k] ? v : lo[k];
+            hi[k] = v > hi[k] ? v : hi[k];
+            numbers &= v == v;
+        }
+    }
+    for (; i < end; ++i) {
+        const double v = y[i];
+        lo[0] = v < lo[0] ? v : lo[0];
+        hi[0] = v > hi[0] ? v : hi[0];
+        numbers &= v == v;
+    }
+    const double low = std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3]));
+    const double high = std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]));
+    if (!numbers) {
+        minIndex = begin;
+        maxIndex = begin;
+        for (int i = begin + 1; i < end; ++i) {
+            if (Smaller(y[i], y[minIndex]))
+                minIndex = i;
+            if (Larger(y[i], y[maxIndex]))
+                maxIndex = i;
+        }
+        return;
+    }
+    minIndex = begin;
+    while (y[minIndex] != low)
+        ++minIndex;
+    maxIndex = begin;
+    while (y[maxIndex] != high)
+        ++maxIndex;
 }
 
 } // namespace
@@ -33,16 +83,7 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
         for (int b = 0; b < blocks; ++b) {
             const int begin = b * BlockSize;
             const int end = begin + BlockSize < count ? begin + BlockSize : count;
-            int lo = begin;
-            int hi = begin;
-            for (int i = begin + 1; i < end; ++i) {
-                if (Smaller(y[i], y[lo]))
-                    lo = i;
-                if (Larger(y[i], y[hi]))
-                    hi = i;
-            }
-            level.minIndex[b] = lo;
-            level.maxIndex[b] = hi;
+            BlockExtremes(y, begin, end, level.minIndex[b], level.maxIndex[b]);
         }
         m_levels.push_back(std::move(level));
         count = blocks;

@@ -155,8 +155,9 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         const double deviceDpi = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
         const QPaintEngine* engine = painter->paintEngine();
         if (engine && engine->type() == QPaintEngine::Raster) {
-            // A scaled painter on an image: points land between pixels, where no reduction is
-            // exact; a few columns per pixel keep the difference to the envelope's edge pixels.
+            // A scaled painter on an image (a raster export at its own resolution): points land
+            // between pixels, where no reduction is exact; sixteen columns per pixel keep the
+            // difference to a few pixels on the edges of a dense band.
             columnsPerDeviceUnit = ScaledRasterColumnsPerPixel;
         } else {
             columnsPerDeviceUnit = std::max(deviceDpi, m_vectorResolution) / deviceDpi;

@@ -12,11 +12,12 @@ class TrendSeriesData;
 // largest and the last sample, so a spike of a single sample never disappears, and draws that
 // polyline through Qwt's own mapping, clipping and painting.
 //
-// On painters that map to whole device pixels (widgets, pixmaps, images at their own resolution)
-// a column is one pixel and the picture equals the full drawing. On painters that do not (SVG,
-// PDF, PostScript, scaled painters) a column is 1/dpi inch of the output, with dpi the larger of
-// the paint device's resolution and VectorResolution(): documents of huge recordings stay small
-// while the curve is still resolved finer than the document is printed.
+// On painters that map to whole device pixels (widgets, pixmaps, images at the plot's own
+// resolution) a column is one pixel and the picture equals the full drawing. A scaled painter on
+// an image (a raster export at another resolution) cuts sixteen columns per image pixel. Vector
+// painters (SVG, PDF, PostScript) cut columns of 1/dpi inch, dpi being the larger of the paint
+// device's resolution and VectorResolution(): documents of huge recordings stay small while the
+// curve is still resolved finer than the document is printed.
 class TrendCurve : public QwtPlotCurve {
 public:
     // Column resolution for vector output unless set otherwise: finer than any printer preset.
@@ -28,8 +29,9 @@ public:
     void SetSeries(const QVector<double>& times, const QVector<double>& values);
     const TrendSeriesData* Series() const;
 
-    // Columns per inch for outputs that do not map to whole device pixels; the paint device's own
-    // resolution is used when it is finer. 0 or less draws every sample there.
+    // Columns per inch for vector outputs (SVG, PDF, PostScript); the paint device's own
+    // resolution is used when it is finer. 0 or less draws every sample on any output that does
+    // not map to whole device pixels.
     void SetVectorResolution(double dotsPerInch);
     double VectorResolution() const { return m_vectorResolution; }
 

@@ -1,5 +1,6 @@
 #include "TrendSeriesData.h"
 
+#include <algorithm>
 #include <cmath>
 
 TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<double>& values)
@@ -9,44 +10,45 @@ TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<dou
 {
     const int count = qMin(m_times.size(), m_values.size());
     const double* x = m_times.constData();
-    const double* y = m_values.constData();
 
-    // One pass for the monotonicity check and the bounding rectangle: the default of
-    // QwtSeriesData would walk all samples through a virtual call each.
-    double minX = 0.0;
-    double maxX = -1.0;
-    double minY = 0.0;
-    double maxY = -1.0;
+    // Checked once per curve, in a loop without branches; NaN compares false and counts as
+    // out of order.
+    bool ordered = count == 0 || x[0] == x[0];
+    for (int i = 1; i < count; ++i)
+        ordered &= x[i] >= x[i - 1];
+    m_nonDecreasing = ordered;
+
+    // The bounding rectangle without visiting every sample through a virtual call, as the
+    // default of QwtSeriesData would: the value index knows the extremes, ordered times have
+    // theirs at the ends.
     bool haveX = false;
-    bool haveY = false;
-    for (int i = 0; i < count; ++i) {
-        const double t = x[i];
-        const double v = y[i];
-        if (i > 0 && !(t >= x[i - 1]))
-            m_nonDecreasing = false;
-        if (!std::isnan(t)) {
-            if (!haveX) {
-                minX = maxX = t;
-                haveX = true;
-            } else if (t < minX) {
-                minX = t;
-            } else if (t > maxX) {
-                maxX = t;
-            }
-        }
-        if (!std::isnan(v)) {
-            if (!haveY) {
-                minY = maxY = v;
-                haveY = true;
-            } else if (v < minY) {
-                minY = v;
-            } else if (v > maxY) {
-                maxY = v;
-            }
+    double minX = 0.0;
+    double maxX = 0.0;
+    if (ordered && count > 0) {
+        minX = x[0];
+        maxX = x[count - 1];
+        haveX = true;
+    } else {
+        for (int i = 0; i < count; ++i) {
+            const double t = x[i];
+            if (std::isnan(t))
+                continue;
+            minX = haveX ? std::min(minX, t) : t;
+            maxX = haveX ? std::max(maxX, t) : t;
+            haveX = true;
         }
     }
-    if (count > 0 && std::isnan(x[0]))
-        m_nonDecreasing = false;
+    bool haveY = false;
+    double minY = 0.0;
+    double maxY = 0.0;
+    if (count > 0) {
+        int minIndex = 0;
+        int maxIndex = 0;
+        m_valueIndex.Find(0, count - 1, minIndex, maxIndex);
+        minY = m_values.at(minIndex);
+        maxY = m_values.at(maxIndex);
+        haveY = !std::isnan(minY) && !std::isnan(maxY);
+    }
 
     if (haveX && haveY)
         d_boundingRect = QRectF(minX, minY, maxX - minX, maxY - minY);
