@@ -28,8 +28,9 @@ struct Recording {
     QStringList names;
 };
 
-// Cylinders sampled in turn as the device does, one hour of firing angles with three decimals
-// and an occasional burst of equal time stamps.
+// One hour of firing angles with three decimals: the cylinders are sampled a few milliseconds
+// apart and all at the same stamp on every 50th sample; each cylinder in time order, as the
+// device writes them.
 Recording MakeRecording(qint64 samples, int cylinders)
 {
     Recording recording;
@@ -44,7 +45,7 @@ Recording MakeRecording(qint64 samples, int cylinders)
         vs.reserve(int(perCylinder));
         for (qint64 i = 0; i < perCylinder; ++i) {
             noise = noise * 1664525u + 1013904223u;
-            ts << start + qint64(double(i) * step) + (i % 50 == 0 ? 0 : c);
+            ts << start + qint64(double(i) * step) + (i % 50 == 0 ? 0 : c % 3);
             const double angle
                 = 22.0 + 6.0 * std::sin(double(i) * 1e-4 + c) + double(noise >> 22) * 1e-3;
             vs << std::round(angle * 1000.0) / 1000.0;
