@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "PlotExportFormats.h"
 #include "TrendPlot.h"
 #include "TrendSetFiles.h"
 
@@ -122,6 +123,8 @@ private slots:
     void plotDialog();
     void plotFiles_data();
     void plotFiles();
+    void plotFormats_data();
+    void plotFormats();
     void plotRefused_data();
     void plotRefused();
     void plotUnwritableFolder();
@@ -369,6 +372,44 @@ void TestExport::plotFiles()
     }
     QCOMPARE(
         QDir(m_dir.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestExport::plotFormats_data()
+{
+    QTest::addColumn<QList<QByteArray>>("images");
+    QTest::addColumn<QStringList>("filters");
+    QTest::addColumn<QString>("accepted");
+
+    const QStringList documents {
+        "SVG Documents (*.svg)", "Postscript Documents (*.ps)", "PDF Documents (*.pdf)"};
+    QTest::newRow("no image formats") << QList<QByteArray>() << documents << "svg ps pdf";
+    QTest::newRow("three formats")
+        << QList<QByteArray> {"bmp", "jpg", "png"}
+        << QStringList {"Images (*.bmp *.jpg *.png)"} + documents << "bmp jpg png svg ps pdf";
+    // A name with a NUL byte is shown up to it.
+    QTest::newRow("NUL in a name")
+        << QList<QByteArray> {QByteArray("tif\0f", 5), "png"}
+        << QStringList {"Images (*.tif *.png)"} + documents << "tif png svg ps pdf";
+}
+
+void TestExport::plotFormats()
+{
+    QFETCH(QList<QByteArray>, images);
+    QFETCH(QStringList, filters);
+    QFETCH(QString, accepted);
+
+    const PlotExportFormats formats(images);
+    QCOMPARE(formats.Filters(), filters);
+    const QList<QByteArray> documentSuffixes {"svg", "ps", "pdf"};
+    QCOMPARE(formats.AcceptedSuffixes(), images + documentSuffixes);
+    QVERIFY(formats.Accepts("pdf"));
+    QVERIFY(!formats.Accepts("PDF"));
+    QVERIFY(!formats.Accepts(""));
+    QCOMPARE(formats.Accepts("png"), images.contains("png"));
+    QCOMPARE(formats.RefusalText("Png"),
+        "The selected file format \"Png\" is not supported!\nPlease use one of the following "
+        "file extensions:\n"
+            + accepted);
 }
 
 void TestExport::plotRefused_data()

@@ -7,6 +7,7 @@
 #include "CCsvWriter.h"
 #include "ConfigurationReader.h"
 #include "DatafileReaderInterface.h"
+#include "PlotExportFormats.h"
 #include "TrendFileNames.h"
 
 #include <QApplication>
@@ -147,36 +148,15 @@ void MainWindow::ExportPlot()
     if (plot == nullptr)
         return;
 
-    QList<QByteArray> suffixes = QImageWriter::supportedImageFormats();
-    QStringList filters;
-    if (!suffixes.isEmpty()) {
-        QStringList patterns;
-        for (const QByteArray& format : suffixes)
-            patterns << QLatin1String("*.") + QString::fromUtf8(format.constData());
-        filters << tr("Images") + QLatin1String(" (") + patterns.join(QLatin1Char(' '))
-                + QLatin1Char(')');
-    }
-    filters << QLatin1String("SVG") + tr(" Documents") + QLatin1String(" (*.svg)");
-    suffixes << "svg";
-    filters << QLatin1String("Postscript") + tr(" Documents") + QLatin1String(" (*.ps)");
-    suffixes << "ps";
-    filters << QLatin1String("PDF") + tr(" Documents") + QLatin1String(" (*.pdf)");
-    suffixes << "pdf";
-
+    const PlotExportFormats formats(QImageWriter::supportedImageFormats());
     const QString fileName = QFileDialog::getSaveFileName(this, tr("Export File Name"),
-        ProposedName(m_currentFile, ".png"), filters.join(QLatin1String(";;")));
+        ProposedName(m_currentFile, ".png"), formats.Filters().join(QLatin1String(";;")));
     if (fileName.isEmpty())
         return;
 
     const QString suffix = QFileInfo(fileName).suffix();
-    if (!suffixes.contains(suffix.toLatin1())) {
-        QStringList accepted;
-        for (const QByteArray& format : suffixes)
-            accepted << QString::fromUtf8(format.constData());
-        QMessageBox::critical(this, tr("Unsupported image format"),
-            tr("The selected file format \"%1\" is not supported!\nPlease use one of the "
-               "following file extensions:\n%2")
-                .arg(suffix, accepted.join(QLatin1Char(' '))));
+    if (!formats.Accepts(suffix)) {
+        QMessageBox::critical(this, tr("Unsupported image format"), formats.RefusalText(suffix));
         return;
     }
 
