@@ -167,6 +167,8 @@ private slots:
     void renderedImageEqualsFullDrawing_data();
     void renderedImageEqualsFullDrawing();
     void vectorDocumentIsReducedAtItsResolution();
+    void vectorColumnsFollowTheFinerResolution_data();
+    void vectorColumnsFollowTheFinerResolution();
     void vectorReductionCanBeSwitchedOff();
 };
 
@@ -485,6 +487,43 @@ void TestCurveLod::vectorDocumentIsReducedAtItsResolution()
         documentDpi, differing, pixels.width() * pixels.height(), curvePixels, shiftedColumns,
         pixels.width());
     QVERIFY2(shiftedColumns * 100 <= pixels.width(), qPrintable(QString::number(shiftedColumns)));
+}
+
+void TestCurveLod::vectorColumnsFollowTheFinerResolution_data()
+{
+    QTest::addColumn<int>("documentDpi");
+    QTest::addColumn<double>("curveDpi"); // 0: the curve's default
+    QTest::addColumn<double>("columnDpi");
+
+    QTest::newRow("document coarser than the default") << 170 << 0.0 << 300.0;
+    QTest::newRow("document finer than the default") << 600 << 0.0 << 600.0;
+    QTest::newRow("curve set finer than the document") << 170 << 450.0 << 450.0;
+}
+
+void TestCurveLod::vectorColumnsFollowTheFinerResolution()
+{
+    QFETCH(int, documentDpi);
+    QFETCH(double, curveDpi);
+    QFETCH(double, columnDpi);
+
+    const Series s = MakeSeries(Shape::NoiseWithSpikes, 300000, 13);
+    auto* lod = new TrendCurve;
+    lod->SetSeries(s.times, s.values);
+    if (curveDpi > 0)
+        lod->SetVectorResolution(curveDpi);
+    PlotHolder plot(lod, ViewOf(s, 0.0, 1.0, -0.02, 1.02), QSize(800, 450));
+    QTemporaryDir dir;
+    const QSizeF sizeMm(200.0, 120.0);
+    QwtPlotRenderer().renderDocument(&plot.plot(), dir.filePath(QStringLiteral("plot.svg")),
+        QStringLiteral("svg"), sizeMm, documentDpi);
+
+    // Every column of the canvas holds dozens of samples, so it gets its first and last sample,
+    // their neighbours and the extremes: six points. The canvas takes most of the width.
+    const double widthColumns = sizeMm.width() / 25.4 * columnDpi;
+    const int points = lod->LastDrawnPointCount();
+    qInfo("%d points for %.0f columns", points, widthColumns);
+    QVERIFY2(points <= 6 * widthColumns + 16, qPrintable(QString::number(points)));
+    QVERIFY2(points >= 4.5 * widthColumns, qPrintable(QString::number(points)));
 }
 
 void TestCurveLod::vectorReductionCanBeSwitchedOff()
