@@ -8,9 +8,13 @@ class TrendSeriesData;
 
 // A plot curve for long trend recordings. It is a plain QwtPlotCurve (style, pen, legend,
 // samples and bounding rectangle behave as with setSamples) whose line drawing paints only what
-// the output can show: per column of the visible range it keeps the first, the smallest, the
-// largest and the last sample, so a spike of a single sample never disappears, and draws that
-// polyline through Qwt's own mapping, clipping and painting.
+// the output can show: per column of the visible range it keeps the first and the last sample,
+// their neighbours and the smallest and the largest sample between them, so a spike of a single
+// sample never disappears, and draws that polyline through Qwt's own mapping, clipping and
+// painting. Columns are found by binary search when the times never decrease (checked once per
+// curve) and the extremes come from a min/max index, so a repaint costs about the same for a
+// thousand samples as for sixty million. Times out of order merge runs of consecutive samples
+// that fall into the same column instead.
 //
 // On painters that map to whole device pixels (widgets, pixmaps, images at the plot's own
 // resolution) a column is one pixel and the picture equals the full drawing. A scaled painter on
@@ -20,7 +24,8 @@ class TrendSeriesData;
 // curve is still resolved finer than the document is printed.
 class TrendCurve : public QwtPlotCurve {
 public:
-    // Column resolution for vector output unless set otherwise: finer than any printer preset.
+    // Column resolution for vector output unless set otherwise: finer than the 170 dpi at which
+    // plots are exported, coarse enough to keep such documents small.
     static constexpr double DefaultVectorResolution = 300.0;
 
     explicit TrendCurve(const QString& title = QString());
