@@ -573,10 +573,6 @@ void tst_Install::installedProgramFindsItsLanguage()
         QVERIFY2(!titles.contains(QStringLiteral("Missing configuration file")),
             "the German catalogue leaves the message box title in English");
 
-    XvfbServer xvfb;
-    if (!xvfb.start())
-        QFAIL(qPrintable(xvfb.errorString()));
-
     QTemporaryDir home;
     QVERIFY(home.isValid());
     const QString settingsPath = home.filePath(QStringLiteral("config/Orvanta/CurveScope.conf"));
@@ -602,31 +598,46 @@ void tst_Install::installedProgramFindsItsLanguage()
         arguments << dataDir + QStringLiteral("/speed.tlx");
     }
 
-    QProcessEnvironment env = xvfb.environment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
-    QProcess app;
-    app.setProcessEnvironment(env);
-    app.setProcessChannelMode(QProcess::ForwardedChannels);
-    app.start(program, arguments);
-    QVERIFY2(app.waitForStarted(30000), qPrintable(app.errorString()));
-
-    // Waits for as many windows as expected (not for their names), then compares the names.
-    QStringList seen;
-    for (int attempt = 0; attempt < 300 && app.state() == QProcess::Running; ++attempt) {
-        seen = applicationWindowTitles(env);
-        if (seen.size() >= titles.size())
-            break;
-        QThread::msleep(100);
-    }
-    const bool stillRunning = app.state() == QProcess::Running;
-    app.kill();
-    app.waitForFinished(10000);
-
-    QVERIFY2(stillRunning, "the installed program ended by itself");
     titles.sort();
+    QStringList seen;
+    QString failure;
+    // A second try only when the program could not reach its X server, which other programs
+    // on a shared machine can take away; every other outcome counts at once.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        XvfbServer xvfb;
+        if (!xvfb.start())
+            QFAIL(qPrintable(xvfb.errorString()));
+        QProcessEnvironment env = xvfb.environment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
+        QProcess app;
+        app.setProcessEnvironment(env);
+        app.start(program, arguments);
+        QVERIFY2(app.waitForStarted(30000), qPrintable(app.errorString()));
+
+        // The windows' names settle after they appear (a new window first carries the
+        // application name), so this waits for the expected names, then compares what is there.
+        bool ended = false;
+        for (int poll = 0; poll < 300 && !ended; ++poll) {
+            seen = applicationWindowTitles(env);
+            if (seen == titles)
+                break;
+            ended = app.waitForFinished(100);
+        }
+        if (!ended) {
+            app.kill();
+            app.waitForFinished(10000);
+            failure.clear();
+            break;
+        }
+        const QString errors = QString::fromLocal8Bit(app.readAllStandardError());
+        failure = QStringLiteral("the installed program ended by itself: ") + errors;
+        if (!errors.contains(QLatin1String("could not connect to display")))
+            break;
+    }
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(seen, titles);
 }
 
