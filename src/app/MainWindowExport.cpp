@@ -59,6 +59,9 @@ bool RenderedFileIsComplete(const QString& path, const QString& suffix)
             || jpeg.read(2) != QByteArray("\xff\xd9", 2))
             return false;
     }
+    // A format that Qt writes but cannot read back is taken as it is.
+    if (!QImageReader::supportedImageFormats().contains(suffix.toLatin1()))
+        return true;
     QImageReader reader(path, suffix.toLatin1());
     return !reader.read().isNull();
 }
