@@ -16,11 +16,8 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QThread>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -129,7 +126,7 @@ QStringList neededLibraries(const QString& executable)
     return libraries;
 }
 
-// The installed packages of this system's architecture that hold a file of that name.
+// The installed packages that hold a file of that name (architecture qualifiers dropped).
 QStringList packagesHolding(const QString& library)
 {
     const Result search
