@@ -712,6 +712,15 @@ void tst_Install::debianPackage()
         unpacked + QStringLiteral("/usr/lib/curvescope/curvescope"));
     QVERIFY(QFileInfo(unpacked + QStringLiteral("/usr/lib/curvescope/curvescope")).isExecutable());
 
+    // apt's own dry run: the package and its dependencies resolve on this system, nothing is
+    // installed and no lock is taken.
+    const Result apt = run(QStringLiteral("apt-get"),
+        {QStringLiteral("--simulate"), QStringLiteral("-o"), QStringLiteral("Debug::NoLocking=1"),
+            QStringLiteral("install"), deb});
+    QVERIFY2(apt.exitCode == 0, qPrintable(describe(apt)));
+    QVERIFY2(apt.out.contains(QStringLiteral("Inst curvescope (%1 ").arg(m_version)),
+        qPrintable(apt.out));
+
     const Result contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
     QVERIFY2(contents.exitCode == 0, qPrintable(describe(contents)));
     // Installed files owned by root, as apt expects from a package.
