@@ -321,6 +321,11 @@ void TestStartupLanguage::absentSettingFollowsSystemLocale_data()
         << "de_AT.UTF-8" << QStringList {"de_AT", "de-program", "de-toolkit", "-1"};
     QTest::newRow("English system, no English catalogue: silent")
         << "en_GB.UTF-8" << QStringList {"en_GB", ProgramSource, ToolkitSource, "-1"};
+    // Regression: a bare system in the C locale got the fallback error box at start-up.
+    QTest::newRow("C locale: silent, like English")
+        << "C" << QStringList {"C", ProgramSource, ToolkitSource, "-1"};
+    QTest::newRow("POSIX locale: silent, like English")
+        << "POSIX" << QStringList {"C", ProgramSource, ToolkitSource, "-1"};
     QTest::newRow("French system without catalogue: message, English")
         << "fr_FR.UTF-8"
         << QStringList {"en_US", ProgramSource, ToolkitSource, "31", error.arg("fr_FR")};

@@ -24,7 +24,11 @@ void ApplyStartupLanguageFrom(const QString& languageFolder)
     QSettings settings;
     const int code = settings.value(LanguageKey, 0).toInt();
     QLocale locale(static_cast<QLocale::Language>(code), QLocale::AnyCountry);
-    const bool english = locale.language() == QLocale::English;
+    // The C (POSIX) locale of a bare system or service account is English text with plain
+    // number formats: no catalogue is needed for it, and asking for one would greet such users
+    // with a "Could not load language data for C" error at every first start.
+    const bool english
+        = locale.language() == QLocale::English || locale.language() == QLocale::C;
 
     const QString toolkitCatalogue = QStringLiteral("qt_%1").arg(locale.name());
     const QString programCatalogue = QStringLiteral("%1_%2").arg(ApplicationName, locale.name());
