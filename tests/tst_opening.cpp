@@ -163,9 +163,12 @@ void TestOpening::views()
     QCOMPARE(curve->sample(0).x(), double(Start));
     QCOMPARE(curve->sample(1).x(), double(Start + 1000));
 
-    // Close returns to the empty window.
+    // Close returns to the empty window, and the plot with its samples is gone at once, before
+    // the next set is read (not at some later turn of the event loop).
+    QPointer<TrendPlot> closedPlot(plot);
     QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
     QVERIFY(!plotOf(window));
+    QVERIFY(closedPlot.isNull());
     QVERIFY(setCommandsEnabled(&window, false));
 }
 

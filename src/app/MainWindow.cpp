@@ -123,8 +123,11 @@ void MainWindow::CloseFile()
     m_currentFile = QString();
     m_configuration.reset();
     m_dataReader.reset();
-    // setCentralWidget deletes the previous central widget, the plot with its curves.
+    // Delete the plot now rather than through setCentralWidget's deferred deletion: opening the
+    // next set reads its file right after this, and the old curves' samples must be gone by then.
+    QWidget *plot = takeCentralWidget();
     setCentralWidget(new QWidget(this));
+    delete plot;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
