@@ -125,7 +125,7 @@ void MainWindow::CloseFile()
     m_dataReader.reset();
     // Delete the plot now rather than through setCentralWidget's deferred deletion: opening the
     // next set reads its file right after this, and the old curves' samples must be gone by then.
-    QWidget *plot = takeCentralWidget();
+    QWidget* plot = takeCentralWidget();
     setCentralWidget(new QWidget(this));
     delete plot;
 }
