@@ -3,7 +3,7 @@
 // stable sort for the Timestamp List) and once with CCsvWriter. Prints both times, and as the
 // last lines the speed-ups and whether both wrote the same bytes.
 //
-// Usage: bench_csv [samples] [cylinders] [folder]   (defaults: 10000000 16 system temp)
+// Usage: curvescope-bench-csv [samples] [cylinders] [folder]   (defaults: 10000000 16 system temp)
 
 #include "CCsvWriter.h"
 
@@ -163,7 +163,7 @@ int main(int argc, char* argv[])
     QTemporaryDir temporary;
     const QString folder = arguments.size() > 3 ? arguments[3] : temporary.path();
     if (samples < cylinders || cylinders < 1 || folder.isEmpty()) {
-        std::fprintf(stderr, "usage: bench_csv [samples] [cylinders] [folder]\n");
+        std::fprintf(stderr, "usage: curvescope-bench-csv [samples] [cylinders] [folder]\n");
         return 2;
     }
 
