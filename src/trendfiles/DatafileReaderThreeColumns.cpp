@@ -82,16 +82,8 @@ bool DatafileReaderThreeColumns::ReadBlock(const TrendLineScanner& scanner, qint
 bool DatafileReaderThreeColumns::ReadUnusualLine(
     const char* line, qsizetype length, qint64 fileOffset, qint64 startTime)
 {
-    // Text mode only ever changes CRs: a line without one is parsed where it lies.
-    const char* text = line;
-    qsizetype textLength = length;
-    if (std::memchr(line, '\r', size_t(length))) {
-        TrendLineScanner::TextModeLine(line, length, fileOffset, &m_text);
-        text = m_text.constData();
-        textLength = m_text.size();
-    }
-    if (textLength > 0 && text[textLength - 1] == '\n')
-        --textLength;
+    qsizetype textLength;
+    const char* text = TrendLineScanner::LineText(line, length, fileOffset, &m_text, &textLength);
     qint64 offset;
     int cylinder;
     double value;

@@ -190,3 +190,20 @@ void TrendLineScanner::TextModeLine(
     if (total <= 0)
         text->clear();
 }
+
+const char* TrendLineScanner::LineText(
+    const char* line, qsizetype length, qint64 offset, QByteArray* buffer, qsizetype* textLength)
+{
+    // Text mode only ever changes CRs: a line without one is parsed where it lies.
+    const char* text = line;
+    qsizetype size = length;
+    if (std::memchr(line, '\r', size_t(length))) {
+        TextModeLine(line, length, offset, buffer);
+        text = buffer->constData();
+        size = buffer->size();
+    }
+    if (size > 0 && text[size - 1] == '\n')
+        --size;
+    *textLength = size;
+    return text;
+}

@@ -43,6 +43,11 @@ public:
     // result is reproduced here exactly.
     static void TextModeLine(const char* line, qsizetype length, qint64 offset, QByteArray* text);
 
+    // The line as Qt's text mode reads it, without its LF: the raw bytes where text mode changes
+    // nothing, otherwise TextModeLine's result in *buffer. Sets *textLength.
+    static const char* LineText(const char* line, qsizetype length, qint64 offset,
+        QByteArray* buffer, qsizetype* textLength);
+
 #ifdef CURVESCOPE_SCANNER_BLOCK_SIZE
     // The fuzzers shrink the block so that small inputs cross block boundaries and grow it.
     static constexpr qsizetype BlockSize = CURVESCOPE_SCANNER_BLOCK_SIZE;
