@@ -5,6 +5,7 @@
 #include "ConfigurationReader.h"
 #include "DatafileReaderThreeColumns.h"
 #include "DatafileReaderTwoColumns.h"
+#include "PlainReading.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,61 +22,6 @@ namespace {
 constexpr qint64 Int64Max = std::numeric_limits<qint64>::max();
 constexpr qint64 Int64Min = std::numeric_limits<qint64>::min();
 const double Infinity = std::numeric_limits<double>::infinity();
-
-struct Series {
-    QVector<double> times;
-    QVector<double> values;
-    QVector<qint64> timestamps;
-};
-
-// The reading done the plain way, one QFile::readLine per line. Besides what Qt's calls decide it
-// skips a value of blanks only and an offset whose sum with the start time leaves 64 bits.
-bool ReadPlainly(
-    const QString& path, qint64 startTime, int columns, int cylinders, QVector<Series>* series)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    series->fill(Series(), columns == 2 ? 1 : cylinders);
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        if (line.isEmpty())
-            continue;
-        if (line.endsWith('\n'))
-            line.chop(1);
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() != columns)
-            continue;
-        int cylinder = 0;
-        if (columns == 3) {
-            bool ok = false;
-            cylinder = fields.at(1).toInt(&ok, 10);
-            if (!ok || cylinder < 0 || cylinder >= cylinders)
-                continue;
-        }
-        bool offsetOk = false;
-        bool valueOk = false;
-        const qint64 offset = fields.at(0).toLongLong(&offsetOk, 16);
-        const double value = fields.last().toDouble(&valueOk);
-        if (!offsetOk || !valueOk || std::isnan(value) || fields.last().trimmed().isEmpty())
-            continue;
-        // Two's complement: the sum overflowed when both terms have the same sign and it has not.
-        const qint64 sum = qint64(quint64(startTime) + quint64(offset));
-        if ((startTime < 0) == (offset < 0) && (sum < 0) != (startTime < 0))
-            continue;
-        Series& s = (*series)[cylinder];
-        s.times.append(double(sum));
-        s.values.append(value);
-        s.timestamps.append(sum);
-    }
-    return true;
-}
-
-template <typename T> bool SameBits(const QVector<T>& a, const QVector<T>& b)
-{
-    return a.size() == b.size()
-        && std::memcmp(a.constData(), b.constData(), sizeof(T) * a.size()) == 0;
-}
 
 // Index of the first element whose bits differ, for the failure message.
 template <typename T> int FirstDifference(const QVector<T>& a, const QVector<T>& b)
@@ -525,14 +471,14 @@ void TestDatafileReaders::sameAsPlainQtReading()
 
     const QString path = FilePath(QStringLiteral("data.tlx"));
     QVERIFY(WriteFile(path, content));
-    QVector<Series> expected;
+    QVector<PlainSeries> expected;
     QVERIFY(ReadPlainly(path, startTime, columns, cylinders, &expected));
     const std::unique_ptr<DatafileReaderInterface> reader = MakeReader(columns);
     QVERIFY(reader->ReadFile(path, startTime, cylinders));
 
     int samples = 0;
     for (int c = 0; c < expected.size(); ++c) {
-        const Series& e = expected.at(c);
+        const PlainSeries& e = expected.at(c);
         samples += e.values.size();
         QVERIFY2(SameBits(reader->GetValues(c), e.values),
             qPrintable(QStringLiteral("cylinder %1: values differ at %2 of %3/%4")

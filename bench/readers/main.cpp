@@ -12,6 +12,8 @@
 #include "DatafileReaderTwoColumns.h"
 #include "TrendSetGenerator.h"
 
+#include "PlainReading.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -99,42 +101,12 @@ qint64 CountLinesWithMemchr(const QString& path)
 // The straightforward reading, one readLine per line, with the same refusals as the readers.
 qint64 ReadStraightforward(const QString& path, int columns, int cylinders)
 {
-    QVector<QVector<double>> times(cylinders);
-    QVector<QVector<double>> values(cylinders);
-    QVector<QVector<qint64>> timestamps(cylinders);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QVector<PlainSeries> series;
+    if (!ReadPlainly(path, StartTime, columns, cylinders, &series))
         return -1;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        if (line.isEmpty())
-            continue;
-        if (line.endsWith('\n'))
-            line.chop(1);
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() != columns)
-            continue;
-        int cylinder = 0;
-        if (columns == 3) {
-            bool ok = false;
-            cylinder = fields.at(1).toInt(&ok, 10);
-            if (!ok || cylinder < 0 || cylinder >= cylinders)
-                continue;
-        }
-        bool offsetOk = false;
-        bool valueOk = false;
-        const qint64 offset = fields.at(0).toLongLong(&offsetOk, 16);
-        const double value = fields.last().toDouble(&valueOk);
-        if (!offsetOk || !valueOk || std::isnan(value) || fields.last().trimmed().isEmpty())
-            continue;
-        const qint64 timestamp = StartTime + offset;
-        times[cylinder].append(double(timestamp));
-        values[cylinder].append(value);
-        timestamps[cylinder].append(timestamp);
-    }
     qint64 samples = 0;
-    for (const QVector<double>& v : values)
-        samples += v.size();
+    for (const PlainSeries& s : series)
+        samples += s.values.size();
     return samples;
 }
 

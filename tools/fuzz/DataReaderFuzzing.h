@@ -27,7 +27,9 @@ int FuzzDataReader(const uint8_t* data, size_t size, int columns, const char* na
     Reader reader;
     if (!reader.ReadFile(s_path, startTime, cylinders))
         abort();
-    const QVector<PlainSeries> expected = ReadPlainly(s_path, startTime, columns, cylinders);
+    QVector<PlainSeries> expected;
+    if (!ReadPlainly(s_path, startTime, columns, cylinders, &expected))
+        abort();
     bool empty = true;
     for (int c = 0; c < expected.size(); ++c) {
         const PlainSeries& e = expected.at(c);
