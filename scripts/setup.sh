@@ -12,7 +12,8 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev libqwt-qt5-dev
     qttranslations5-l10n
     xvfb xauth x11-utils x11-apps xdotool imagemagick
-    desktop-file-utils libxml2-utils appstream dpkg-dev file
+    desktop-file-utils libxml2-utils appstream dpkg-dev shared-mime-info file
+    fonts-dejavu-core
 )
 
 missing=()
