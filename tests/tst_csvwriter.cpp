@@ -5,6 +5,7 @@
 #include "CsvCellFormatter.h"
 #include "CsvOutputBuffer.h"
 #include "LocalTimeOffsetCache.h"
+#include "PlainCsvWriting.h"
 
 #include <QtTest>
 #include <QDateTime>
@@ -26,11 +27,7 @@
 
 namespace {
 
-struct SeriesSet {
-    QVector<QVector<qint64>> timestamps;
-    QVector<QVector<double>> values;
-    QStringList names;
-};
+using SeriesSet = PlainCsvSeries;
 
 qint64 Local(int y, int mo, int d, int h, int mi, int s, int ms)
 {
@@ -88,57 +85,6 @@ void AddAll(CCsvWriter& writer, const SeriesSet& set)
 {
     for (int k = 0; k < set.names.size(); ++k)
         writer.AddSeries(set.timestamps[k], set.values[k], set.names[k]);
-}
-
-// The straightforward writer: a QTextStream in text mode, the plain Qt calls for every cell
-// and a stable sort for the Timestamp List. The fast writer must give its bytes exactly.
-bool ReferenceWrite(const SeriesSet& set, bool timestampList, const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate))
-        return false;
-    QTextStream stream(&file);
-    const QLocale locale = QLocale::system();
-    const QString pattern = QStringLiteral("yyyy-MM-dd hh:mm:ss") + locale.decimalPoint() + "zzz";
-    auto cell = [&](qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms).toString(pattern); };
-    if (!timestampList) {
-        QStringList titles;
-        int longest = 0;
-        for (int k = 0; k < set.names.size(); ++k) {
-            titles << "Date Time" << '"' + QString(set.names[k]).remove('"') + '"';
-            longest = qMax(longest, set.timestamps[k].size());
-        }
-        stream << titles.join(';') << '\n';
-        for (int r = 0; r < longest; ++r) {
-            for (int k = 0; k < set.names.size(); ++k) {
-                if (k > 0)
-                    stream << ';';
-                if (r < set.timestamps[k].size())
-                    stream << cell(set.timestamps[k][r]) << ';'
-                           << locale.toString(set.values[k][r], 'f', 2);
-                else
-                    stream << " ;";
-            }
-            stream << '\n';
-        }
-    } else {
-        struct Entry {
-            qint64 t;
-            int series;
-            double value;
-        };
-        std::vector<Entry> entries;
-        for (int k = 0; k < set.names.size(); ++k)
-            for (int i = 0; i < set.timestamps[k].size(); ++i)
-                entries.push_back({set.timestamps[k][i], k, set.values[k][i]});
-        std::stable_sort(entries.begin(), entries.end(),
-            [](const Entry& a, const Entry& b) { return a.t < b.t; });
-        for (const Entry& e : entries)
-            stream << cell(e.t) << ';' << e.series << ';' << locale.toString(e.value, 'f', 2)
-                   << '\n';
-    }
-    stream.flush();
-    return stream.status() == QTextStream::Ok;
 }
 
 QByteArray ReadAll(const QString& path)
@@ -492,7 +438,7 @@ void TestCsvWriter::mergeMatchesStableSort()
     const QString fast = m_dir.filePath("merge.csv");
     const QString reference = m_dir.filePath("merge.ref");
     QVERIFY(writer.WriteTimestampList(fast));
-    QVERIFY(ReferenceWrite(set, true, reference));
+    QVERIFY(WritePlainCsv(set, true, reference));
     QCOMPARE(ReadAll(fast), ReadAll(reference));
 }
 
@@ -808,7 +754,7 @@ static int WriteCsvChild(const QStringList& arguments)
     const bool list = arguments.value(3) == QLatin1String("list");
     const QString path = arguments.value(4);
     const int referenceAt = arguments.indexOf("--reference");
-    if (referenceAt > 0 && !ReferenceWrite(set, list, arguments.value(referenceAt + 1)))
+    if (referenceAt > 0 && !WritePlainCsv(set, list, arguments.value(referenceAt + 1)))
         return 3;
     const int limitAt = arguments.indexOf("--file-size-limit");
     if (limitAt > 0) {

@@ -6,6 +6,7 @@
 // Usage: curvescope-bench-csv [samples] [cylinders] [folder]   (defaults: 10000000 16 system temp)
 
 #include "CCsvWriter.h"
+#include "PlainCsvWriting.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -22,11 +23,7 @@
 
 namespace {
 
-struct Recording {
-    QVector<QVector<qint64>> timestamps;
-    QVector<QVector<double>> values;
-    QStringList names;
-};
+using Recording = PlainCsvSeries;
 
 // One hour of firing angles with three decimals: the cylinders are sampled a few milliseconds
 // apart and all at the same stamp on every 50th sample; each cylinder in time order, as the
@@ -57,59 +54,6 @@ Recording MakeRecording(qint64 samples, int cylinders)
     return recording;
 }
 
-bool StraightforwardWrite(const Recording& r, bool timestampList, const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate))
-        return false;
-    QTextStream stream(&file);
-    const QLocale locale = QLocale::system();
-    const QString pattern = QStringLiteral("yyyy-MM-dd hh:mm:ss") + locale.decimalPoint() + "zzz";
-    if (!timestampList) {
-        QStringList titles;
-        int longest = 0;
-        for (int k = 0; k < r.names.size(); ++k) {
-            titles << "Date Time" << '"' + QString(r.names[k]).remove('"') + '"';
-            longest = qMax(longest, r.timestamps[k].size());
-        }
-        stream << titles.join(';') << '\n';
-        for (int row = 0; row < longest; ++row) {
-            for (int k = 0; k < r.names.size(); ++k) {
-                if (k > 0)
-                    stream << ';';
-                if (row < r.timestamps[k].size())
-                    stream << QDateTime::fromMSecsSinceEpoch(r.timestamps[k][row]).toString(pattern)
-                           << ';' << locale.toString(r.values[k][row], 'f', 2);
-                else
-                    stream << " ;";
-            }
-            stream << '\n';
-        }
-    } else {
-        std::vector<qint64> times;
-        std::vector<int> series;
-        std::vector<double> values;
-        for (int k = 0; k < r.names.size(); ++k) {
-            for (int i = 0; i < r.timestamps[k].size(); ++i) {
-                times.push_back(r.timestamps[k][i]);
-                series.push_back(k);
-                values.push_back(r.values[k][i]);
-            }
-        }
-        std::vector<int> order(times.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = int(i);
-        std::stable_sort(order.begin(), order.end(),
-            [&times](int a, int b) { return times[size_t(a)] < times[size_t(b)]; });
-        for (const int i : order)
-            stream << QDateTime::fromMSecsSinceEpoch(times[size_t(i)]).toString(pattern) << ';'
-                   << series[size_t(i)] << ';' << locale.toString(values[size_t(i)], 'f', 2)
-                   << '\n';
-    }
-    stream.flush();
-    return stream.status() == QTextStream::Ok;
-}
-
 QByteArray HashAndRemove(const QString& path)
 {
     QFile file(path);
@@ -135,7 +79,7 @@ Timing Measure(const Recording& recording, bool timestampList, const QString& fo
     QElapsedTimer clock;
 
     clock.start();
-    const bool baseOk = StraightforwardWrite(recording, timestampList, basePath);
+    const bool baseOk = WritePlainCsv(recording, timestampList, basePath);
     timing.straightforward = double(clock.nsecsElapsed()) / 1e9;
     const QByteArray baseHash = HashAndRemove(basePath);
 
