@@ -119,16 +119,7 @@ void CsvCellFormatter::AppendDateTimeSlow(CsvOutputBuffer& out, qint64 msecsSinc
                 m_minuteBegin = qMax(m_minuteStart, validBegin);
                 m_minuteEnd = qMin(m_minuteStart + 60000, validEnd);
 
-                p = out.Reserve(MinutePrefixBytes + 2 + MaxSeparatorBytes + 3);
-                std::memcpy(p, m_minutePrefix, MinutePrefixBytes);
-                p += MinutePrefixBytes;
-                p = PutPair(p, inMinute / 1000);
-                std::memcpy(p, m_decimalPointBytes, MaxSeparatorBytes);
-                p += m_decimalPointSize;
-                const unsigned millis = inMinute % 1000;
-                *p++ = char('0' + millis / 100);
-                p = PutPair(p, millis % 100);
-                out.Commit(p);
+                AppendInMinute(out, inMinute);
                 return;
             }
         }

@@ -28,17 +28,7 @@ public:
     {
         // Samples come in bursts within one minute: its "yyyy-MM-dd hh:mm:" is kept ready.
         if (msecsSinceEpoch >= m_minuteBegin && msecsSinceEpoch < m_minuteEnd) {
-            const unsigned inMinute = unsigned(msecsSinceEpoch - m_minuteStart);
-            char* p = out.Reserve(MinutePrefixBytes + 2 + MaxSeparatorBytes + 3);
-            std::memcpy(p, m_minutePrefix, MinutePrefixBytes);
-            p += MinutePrefixBytes;
-            p = PutPair(p, inMinute / 1000);
-            std::memcpy(p, m_decimalPointBytes, MaxSeparatorBytes);
-            p += m_decimalPointSize;
-            const unsigned millis = inMinute % 1000;
-            *p++ = char('0' + millis / 100);
-            p = PutPair(p, millis % 100);
-            out.Commit(p);
+            AppendInMinute(out, unsigned(msecsSinceEpoch - m_minuteStart));
             return;
         }
         AppendDateTimeSlow(out, msecsSinceEpoch);
@@ -75,6 +65,21 @@ private:
     }
 
     void AppendDateTimeSlow(CsvOutputBuffer& out, qint64 msecsSinceEpoch);
+
+    // The cell of a time within the minute whose "yyyy-MM-dd hh:mm:" is kept ready.
+    void AppendInMinute(CsvOutputBuffer& out, unsigned inMinute) const
+    {
+        char* p = out.Reserve(MinutePrefixBytes + 2 + MaxSeparatorBytes + 3);
+        std::memcpy(p, m_minutePrefix, MinutePrefixBytes);
+        p += MinutePrefixBytes;
+        p = PutPair(p, inMinute / 1000);
+        std::memcpy(p, m_decimalPointBytes, MaxSeparatorBytes);
+        p += m_decimalPointSize;
+        const unsigned millis = inMinute % 1000;
+        *p++ = char('0' + millis / 100);
+        p = PutPair(p, millis % 100);
+        out.Commit(p);
+    }
     void AppendEncoded(CsvOutputBuffer& out, const QString& text);
     bool ProbeDateTimes();
     bool ProbeValues();
