@@ -4,6 +4,7 @@
 #include "CSelectLanguageDialog.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "TestSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -86,11 +87,7 @@ private:
 void TestLanguageDialog::initTestCase()
 {
     QVERIFY(m_settingsHome.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsHome.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsHome.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
-    QVERIFY(QSettings().fileName().startsWith(m_settingsHome.path() + QLatin1Char('/')));
+    QVERIFY(IsolateSettings(m_settingsHome.path()));
 }
 
 void TestLanguageDialog::init()

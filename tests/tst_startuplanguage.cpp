@@ -3,6 +3,7 @@
 
 #include "ModalCatcher.h"
 #include "StartupLanguage.h"
+#include "TestSettings.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -153,9 +154,7 @@ private:
 void TestStartupLanguage::initTestCase()
 {
     QVERIFY(m_settingsHome.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsHome.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsHome.path());
-    identifyApplication();
+    QVERIFY(IsolateSettings(m_settingsHome.path()));
 }
 
 void TestStartupLanguage::init()

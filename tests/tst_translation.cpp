@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "ModalCatcher.h"
 #include "StartupLanguage.h"
+#include "TestSettings.h"
 #include "TipsAndTricks.h"
 
 #include <QAction>
@@ -150,11 +151,7 @@ private:
 void TestTranslation::initTestCase()
 {
     QVERIFY(m_settingsHome.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsHome.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsHome.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
-    QVERIFY(QSettings().fileName().startsWith(m_settingsHome.path() + QLatin1Char('/')));
+    QVERIFY(IsolateSettings(m_settingsHome.path()));
 
     QString error;
     QVERIFY2(readCatalogue(ShippedCatalogue, &m_shipped, &error), qPrintable(error));
