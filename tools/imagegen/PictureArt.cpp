@@ -8,6 +8,9 @@
 #include <QRadialGradient>
 #include <QStringList>
 #include <QVector>
+#include <QtMath>
+
+#include <cmath>
 
 namespace {
 
@@ -129,6 +132,48 @@ void FinishFlag(QPainter& painter, const QRectF& rect)
 const int FlagWidth = 48;
 const int FlagHeight = 32;
 
+// Bands of equal size; where the flag's size does not divide evenly the middle band takes the
+// spare pixels, so the outer bands match each other.
+QImage BandedFlag(const QVector<QColor>& bands, Qt::Orientation orientation)
+{
+    QImage image = Transparent(FlagWidth, FlagHeight);
+    QPainter painter(&image);
+    const int length = orientation == Qt::Horizontal ? FlagHeight : FlagWidth;
+    const int count = bands.size();
+    const int outer = length / count;
+    int start = 0;
+    for (int band = 0; band < count; ++band) {
+        const int size
+            = (band == count / 2 && count % 2 == 1) ? length - outer * (count - 1) : outer;
+        const int end = band + 1 == count ? length : start + size;
+        if (orientation == Qt::Horizontal)
+            painter.fillRect(QRect(0, start, FlagWidth, end - start), bands.at(band));
+        else
+            painter.fillRect(QRect(start, 0, end - start, FlagHeight), bands.at(band));
+        start = end;
+    }
+    FinishFlag(painter, QRectF(0, 0, FlagWidth, FlagHeight));
+    return image;
+}
+
+// A five-pointed star with one point towards the given angle (degrees, 0 = up, clockwise).
+QPainterPath Star(const QPointF& centre, qreal radius, qreal towards)
+{
+    QPainterPath path;
+    const qreal inner = radius * 0.382;
+    for (int i = 0; i < 10; ++i) {
+        const qreal angle = qDegreesToRadians(towards + i * 36.0);
+        const qreal r = i % 2 == 0 ? radius : inner;
+        const QPointF point(centre.x() + r * std::sin(angle), centre.y() - r * std::cos(angle));
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
 } // namespace
 
 namespace PictureArt {
@@ -228,6 +273,119 @@ QImage FlagGermany()
         painter.fillRect(
             QRect(0, edges[band], FlagWidth, edges[band + 1] - edges[band]), bands[band]);
     painter.setRenderHint(QPainter::Antialiasing);
+    FinishFlag(painter, QRectF(0, 0, FlagWidth, FlagHeight));
+    return image;
+}
+
+QImage FlagFrance()
+{
+    return BandedFlag(
+        {QColor(0x00, 0x55, 0xA4), Qt::white, QColor(0xEF, 0x41, 0x35)}, Qt::Vertical);
+}
+
+QImage FlagItaly()
+{
+    return BandedFlag(
+        {QColor(0x00, 0x92, 0x46), Qt::white, QColor(0xCE, 0x2B, 0x37)}, Qt::Vertical);
+}
+
+QImage FlagPoland() { return BandedFlag({Qt::white, QColor(0xDC, 0x14, 0x3C)}, Qt::Horizontal); }
+
+QImage FlagRussia()
+{
+    return BandedFlag(
+        {Qt::white, QColor(0x00, 0x39, 0xA6), QColor(0xD5, 0x2B, 0x1E)}, Qt::Horizontal);
+}
+
+// Red, yellow twice as wide, red; the coat of arms shrinks to a small crowned shield near the
+// hoist, which is what remains recognisable at this size.
+QImage FlagSpain()
+{
+    QImage image = Transparent(FlagWidth, FlagHeight);
+    QPainter painter(&image);
+    const QColor red(0xAA, 0x15, 0x1B);
+    painter.fillRect(QRect(0, 0, FlagWidth, 8), red);
+    painter.fillRect(QRect(0, 8, FlagWidth, 16), QColor(0xF1, 0xBF, 0x00));
+    painter.fillRect(QRect(0, 24, FlagWidth, 8), red);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shield;
+    shield.moveTo(11.5, 12.5);
+    shield.lineTo(19.5, 12.5);
+    shield.lineTo(19.5, 18.0);
+    shield.quadTo(19.5, 21.5, 15.5, 22.0);
+    shield.quadTo(11.5, 21.5, 11.5, 18.0);
+    shield.closeSubpath();
+    painter.setPen(QPen(QColor(0x70, 0x10, 0x10), 0.8));
+    painter.setBrush(QColor(0xC6, 0x0B, 0x1E));
+    painter.drawPath(shield);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xB0, 0x84, 0x10));
+    painter.drawRect(QRectF(12.0, 10.0, 7.0, 2.0));
+    FinishFlag(painter, QRectF(0, 0, FlagWidth, FlagHeight));
+    return image;
+}
+
+// The flag of Brazil stands for Portuguese: the catalogue is written the Brazilian way, as the
+// toolkit's default Portuguese locale is Brazil's. Stars and motto are left out at this size.
+QImage FlagBrazil()
+{
+    QImage image = Transparent(FlagWidth, FlagHeight);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, FlagWidth, FlagHeight), QColor(0x00, 0x9C, 0x3B));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xFF, 0xDF, 0x00));
+    painter.drawPolygon(QPolygonF(
+        {QPointF(4.0, 16.0), QPointF(24.0, 3.5), QPointF(44.0, 16.0), QPointF(24.0, 28.5)}));
+    const QPointF centre(24.0, 16.0);
+    const qreal radius = 8.0;
+    QPainterPath globe;
+    globe.addEllipse(centre, radius, radius);
+    painter.setBrush(QColor(0x00, 0x27, 0x76));
+    painter.drawPath(globe);
+    painter.setClipPath(globe);
+    painter.setPen(QPen(Qt::white, 1.6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(20.0, 34.0), 19.0, 19.0);
+    painter.setClipping(false);
+    FinishFlag(painter, QRectF(0, 0, FlagWidth, FlagHeight));
+    return image;
+}
+
+// Five yellow stars in the upper hoist; the small ones each point at the large one.
+QImage FlagChina()
+{
+    QImage image = Transparent(FlagWidth, FlagHeight);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, FlagWidth, FlagHeight), QColor(0xDE, 0x29, 0x10));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xFF, 0xDE, 0x00));
+    // Drawn in the flag's own 30 x 20 units.
+    painter.scale(FlagWidth / 30.0, FlagHeight / 20.0);
+    const QPointF large(5.0, 5.0);
+    painter.drawPath(Star(large, 3.0, 0.0));
+    for (const QPointF& small :
+        {QPointF(10.0, 2.0), QPointF(12.0, 4.0), QPointF(12.0, 7.0), QPointF(10.0, 9.0)}) {
+        const QPointF towards = large - small;
+        const qreal angle = qRadiansToDegrees(std::atan2(towards.x(), -towards.y()));
+        painter.drawPath(Star(small, 1.0, angle));
+    }
+    FinishFlag(painter, QRectF(0, 0, FlagWidth, FlagHeight));
+    return image;
+}
+
+// A red disc three fifths of the flag's height across, in the centre of a white field.
+QImage FlagJapan()
+{
+    QImage image = Transparent(FlagWidth, FlagHeight);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, FlagWidth, FlagHeight), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xBC, 0x00, 0x2D));
+    const qreal radius = FlagHeight * 0.3;
+    painter.drawEllipse(QPointF(FlagWidth / 2.0, FlagHeight / 2.0), radius, radius);
     FinishFlag(painter, QRectF(0, 0, FlagWidth, FlagHeight));
     return image;
 }

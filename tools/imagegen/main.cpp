@@ -11,7 +11,7 @@
 
 #include <cstdio>
 
-// curvescope-imagegen: draws every image the program compiles in, the German flag of the
+// curvescope-imagegen: draws every image the program compiles in, the flags of the
 // language folder and the desktop icon set, and writes them into the source tree. The build
 // compiles this tool but does not run it; its output is committed.
 // Usage: curvescope-imagegen [source root]   (default: the current folder)
@@ -119,7 +119,18 @@ int main(int argc, char* argv[])
     ok &= Save(PictureArt::OrvantaLogo(), resources.filePath(QStringLiteral("orvanta_logo")));
     ok &= Save(
         PictureArt::FlagUnitedKingdom(), resources.filePath(QStringLiteral("united_kingdom.png")));
-    ok &= Save(PictureArt::FlagGermany(), language.filePath(QStringLiteral("CurveScope_de.png")));
+    const struct {
+        const char* code;
+        QImage (*draw)();
+    } flags[] = {{"de", PictureArt::FlagGermany}, {"fr", PictureArt::FlagFrance},
+        {"es", PictureArt::FlagSpain}, {"it", PictureArt::FlagItaly},
+        {"pl", PictureArt::FlagPoland}, {"pt", PictureArt::FlagBrazil},
+        {"ru", PictureArt::FlagRussia}, {"zh", PictureArt::FlagChina},
+        {"ja", PictureArt::FlagJapan}};
+    for (const auto& flag : flags) {
+        ok &= Save(flag.draw(),
+            language.filePath(QStringLiteral("CurveScope_%1.png").arg(QLatin1String(flag.code))));
+    }
 
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         ok &= Save(RenderIcon(IconArt::ChartLine, size),
