@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Version: %1</source>
-        <translation>Version&#xa0;: %1</translation>
+        <translation>Version : %1</translation>
     </message>
     <message>
         <source>Revision: %1</source>
-        <translation>Révision&#xa0;: %1</translation>
+        <translation>Révision : %1</translation>
     </message>
     <message>
         <source>Orvanta Systems GmbH
@@ -205,7 +205,7 @@ Allemagne</translation>
     <message>
         <source>Unable to write data to file &apos;%1&apos; !
 </source>
-        <translation>Impossible d&apos;écrire les données dans le fichier «&#xa0;%1&#xa0;»&#xa0;!
+        <translation>Impossible d&apos;écrire les données dans le fichier « %1 » !
 </translation>
     </message>
     <message>
@@ -228,8 +228,8 @@ Allemagne</translation>
         <source>The selected file format &quot;%1&quot; is not supported!
 Please use one of the following file extensions:
 %2</source>
-        <translation>Le format de fichier choisi «&#xa0;%1&#xa0;» n&apos;est pas pris en charge&#xa0;!
-Veuillez utiliser l&apos;une des extensions de fichier suivantes&#xa0;:
+        <translation>Le format de fichier choisi « %1 » n&apos;est pas pris en charge !
+Veuillez utiliser l&apos;une des extensions de fichier suivantes :
 %2</translation>
     </message>
     <message>
@@ -239,7 +239,7 @@ Veuillez utiliser l&apos;une des extensions de fichier suivantes&#xa0;:
     <message>
         <source>Unable to write the plot to file &apos;%1&apos; !
 </source>
-        <translation>Impossible d&apos;écrire le graphique dans le fichier «&#xa0;%1&#xa0;»&#xa0;!
+        <translation>Impossible d&apos;écrire le graphique dans le fichier « %1 » !
 </translation>
     </message>
     <message>
@@ -257,7 +257,7 @@ Veuillez utiliser l&apos;une des extensions de fichier suivantes&#xa0;:
     <message>
         <source>Unable to read configuration from %1!
 The configuration file %1 must be present in the same folder as the selected data file and it must be readable.</source>
-        <translation>Impossible de lire la configuration depuis %1&#xa0;!
+        <translation>Impossible de lire la configuration depuis %1 !
 Le fichier de configuration %1 doit se trouver dans le même dossier que le fichier de données choisi et être lisible.</translation>
     </message>
     <message>
@@ -267,7 +267,7 @@ Le fichier de configuration %1 doit se trouver dans le même dossier que le fich
     <message>
         <source>Unable to read configuration from %1!
 Configuration is invalid.</source>
-        <translation>Impossible de lire la configuration depuis %1&#xa0;!
+        <translation>Impossible de lire la configuration depuis %1 !
 La configuration n&apos;est pas valide.</translation>
     </message>
     <message>
@@ -293,7 +293,7 @@ La configuration n&apos;est pas valide.</translation>
     <message>
         <source>You have selected a configuration file:
 </source>
-        <translation>Vous avez sélectionné un fichier de configuration&#xa0;:
+        <translation>Vous avez sélectionné un fichier de configuration :
 </translation>
     </message>
     <message>
@@ -309,7 +309,7 @@ Veuillez ouvrir un fichier de données pour afficher un graphique.</translation>
     <message>
         <source>Unknown file name %1, cannot read data!
 Please do not rename any tlx files  created by your Visorix device.</source>
-        <translation>Nom de fichier inconnu %1, lecture des données impossible&#xa0;!
+        <translation>Nom de fichier inconnu %1, lecture des données impossible !
 Veuillez ne pas renommer les fichiers tlx créés par votre appareil Visorix.</translation>
     </message>
     <message>
@@ -318,7 +318,7 @@ Veuillez ne pas renommer les fichiers tlx créés par votre appareil Visorix.</t
     </message>
     <message>
         <source>Unable to read data from file %1!</source>
-        <translation>Impossible de lire les données du fichier %1&#xa0;!</translation>
+        <translation>Impossible de lire les données du fichier %1 !</translation>
     </message>
     <message>
         <source>Data file is empty</source>
@@ -401,7 +401,7 @@ Veuillez ne pas renommer les fichiers tlx créés par votre appareil Visorix.</t
     </message>
     <message>
         <source>ERROR: Configuration invalid!</source>
-        <translation>ERREUR&#xa0;: configuration non valide&#xa0;!</translation>
+        <translation>ERREUR : configuration non valide !</translation>
     </message>
     <message>
         <source>Start of trend data: %1
@@ -409,16 +409,16 @@ Device type: %2
 Device CAN ID: %3
 Number of Cylinders: %4
 </source>
-        <translation>Début des données de tendance&#xa0;: %1
-Type d&apos;appareil&#xa0;: %2
-ID CAN de l&apos;appareil&#xa0;: %3
-Nombre de cylindres&#xa0;: %4
+        <translation>Début des données de tendance : %1
+Type d&apos;appareil : %2
+ID CAN de l&apos;appareil : %3
+Nombre de cylindres : %4
 </translation>
     </message>
     <message>
         <source>Additions: %1
 </source>
-        <translation>Compléments&#xa0;: %1
+        <translation>Compléments : %1
 </translation>
     </message>
     <message>
@@ -442,15 +442,15 @@ Nombre de cylindres&#xa0;: %4
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Zooming&lt;/span&gt;&lt;/p&gt;&lt;p&gt;To &lt;span style=&quot; font-style:italic;&quot;&gt;zoom in the plot&lt;/span&gt; press the&lt;span style=&quot; font-weight:600;&quot;&gt; left mouse button&lt;/span&gt; and draw a rectangle around the desired area.&lt;/p&gt;&lt;p&gt;Use the &lt;span style=&quot; font-weight:600;&quot;&gt;middle mouse button&lt;/span&gt; to &lt;span style=&quot; font-style:italic;&quot;&gt;return to the previous zoom level&lt;/span&gt; or the &lt;span style=&quot; font-weight:600;&quot;&gt;right mouse button&lt;/span&gt; to &lt;span style=&quot; font-style:italic;&quot;&gt;return to the full plot size&lt;/span&gt;.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Zoom&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pour &lt;span style=&quot; font-style:italic;&quot;&gt;zoomer dans le graphique&lt;/span&gt;, appuyez sur le&lt;span style=&quot; font-weight:600;&quot;&gt; bouton gauche de la souris&lt;/span&gt; et tracez un rectangle autour de la zone souhaitée.&lt;/p&gt;&lt;p&gt;Le &lt;span style=&quot; font-weight:600;&quot;&gt;bouton central de la souris&lt;/span&gt; permet de &lt;span style=&quot; font-style:italic;&quot;&gt;revenir au niveau de zoom précédent&lt;/span&gt;, le &lt;span style=&quot; font-weight:600;&quot;&gt;bouton droit de la souris&lt;/span&gt; de &lt;span style=&quot; font-style:italic;&quot;&gt;revenir à la vue complète du graphique&lt;/span&gt;.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Zoom&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pour &lt;span style=&quot; font-style:italic;&quot;&gt;zoomer&lt;/span&gt;, maintenez le&lt;span style=&quot; font-weight:600;&quot;&gt; bouton gauche de la souris&lt;/span&gt; et tracez un rectangle autour de la zone voulue.&lt;/p&gt;&lt;p&gt;Le &lt;span style=&quot; font-weight:600;&quot;&gt;bouton central&lt;/span&gt; &lt;span style=&quot; font-style:italic;&quot;&gt;revient au zoom précédent&lt;/span&gt;, le &lt;span style=&quot; font-weight:600;&quot;&gt;bouton droit&lt;/span&gt; &lt;span style=&quot; font-style:italic;&quot;&gt;à la vue complète&lt;/span&gt;.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Scrolling&lt;/span&gt;&lt;/p&gt;&lt;p&gt;To scroll around in the plot press and holt &lt;span style=&quot; font-weight:600;&quot;&gt;Ctrl&lt;/span&gt;, then grab the plot with the&lt;span style=&quot; font-weight:600;&quot;&gt; left mouse button&lt;/span&gt; and drag it to the desired position.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Déplacement&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pour déplacer le graphique, maintenez la touche &lt;span style=&quot; font-weight:600;&quot;&gt;Ctrl&lt;/span&gt; enfoncée, saisissez le graphique avec le&lt;span style=&quot; font-weight:600;&quot;&gt; bouton gauche de la souris&lt;/span&gt; et faites-le glisser jusqu&apos;à la position souhaitée.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Déplacement&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pour déplacer le graphique, maintenez &lt;span style=&quot; font-weight:600;&quot;&gt;Ctrl&lt;/span&gt; et faites-le glisser avec le&lt;span style=&quot; font-weight:600;&quot;&gt; bouton gauche de la souris&lt;/span&gt; jusqu&apos;à la position voulue.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Hiding curves&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You can hide individual curves in the plot by &lt;span style=&quot; font-weight:600;&quot;&gt;clicking on the corresponding legend entry&lt;/span&gt;. Click the legend entry again to unhide the curve.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Masquer des courbes&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Vous pouvez masquer une courbe du graphique en &lt;span style=&quot; font-weight:600;&quot;&gt;cliquant sur l&apos;entrée correspondante de la légende&lt;/span&gt;. Cliquez à nouveau sur cette entrée pour réafficher la courbe.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;Masquer des courbes&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Un &lt;span style=&quot; font-weight:600;&quot;&gt;clic sur l&apos;entrée de la légende&lt;/span&gt; masque la courbe correspondante. Un second clic la réaffiche.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
