@@ -234,6 +234,7 @@ private slots:
     void desktopEntryValidates();
     void desktopEntryKeys_data();
     void desktopEntryKeys();
+    void desktopFilesSpeakEveryShippedLanguage();
 
     void mimeTypeCompiles();
     void mimeTypeRecognised_data();
@@ -438,6 +439,27 @@ void tst_Install::desktopEntryKeys()
     if (key == QLatin1String("Icon"))
         QVERIFY(QFileInfo::exists(
             installed(QStringLiteral("share/icons/hicolor/48x48/apps/%1.png").arg(value))));
+}
+
+void tst_Install::desktopFilesSpeakEveryShippedLanguage()
+{
+    const QMap<QString, QString> keys
+        = readDesktopEntry(installed(QStringLiteral("share/applications/curvescope.desktop")));
+    QFile metainfo(installed(QStringLiteral("share/metainfo/") + MetainfoName));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QString appstream = QString::fromUtf8(metainfo.readAll());
+    const QStringList catalogues = QDir(QStringLiteral(CURVESCOPE_SOURCE_DIR "/language"))
+                                       .entryList({QStringLiteral("CurveScope_*.ts")});
+    QCOMPARE(catalogues.size(), 9);
+    for (const QString& catalogue : catalogues) {
+        const QString code = catalogue.mid(11).chopped(3);
+        for (const QString& key : {QStringLiteral("GenericName"), QStringLiteral("Comment")}) {
+            const QString value = keys.value(key + QStringLiteral("[%1]").arg(code));
+            QVERIFY2(!value.isEmpty() && value != keys.value(key), qPrintable(key + code));
+        }
+        QVERIFY2(appstream.contains(QStringLiteral("<summary xml:lang=\"%1\">").arg(code)),
+            qPrintable(code));
+    }
 }
 
 void tst_Install::mimeTypeCompiles()
@@ -683,6 +705,9 @@ void tst_Install::debianPackage()
     QCOMPARE(fields.value(QStringLiteral("Architecture")), architecture);
     QVERIFY(fields.value(QStringLiteral("Maintainer")).endsWith(QLatin1String(".example>")));
     QVERIFY(!fields.value(QStringLiteral("Description")).isEmpty());
+    // Chinese and Japanese texts need a font with their characters.
+    QVERIFY2(fields.value(QStringLiteral("Recommends")).contains(QLatin1String("fonts-noto-cjk")),
+        qPrintable(fields.value(QStringLiteral("Recommends"))));
 
     // Computed from the binary by dpkg-shlibdeps: for every library the program links, the
     // package that holds it on this system, with a minimum version.
