@@ -272,11 +272,11 @@ La configuración no es válida.</translation>
     </message>
     <message>
         <source>Plot failed</source>
-        <translation>Error de representación</translation>
+        <translation>Error al trazar el gráfico</translation>
     </message>
     <message>
         <source>Unable to plot data</source>
-        <translation>No se pueden representar los datos</translation>
+        <translation>No se pueden trazar los datos</translation>
     </message>
     <message>
         <source>No file</source>

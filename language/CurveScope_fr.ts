@@ -272,11 +272,11 @@ La configuration n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Plot failed</source>
-        <translation>Échec de l&apos;affichage</translation>
+        <translation>Échec du tracé</translation>
     </message>
     <message>
         <source>Unable to plot data</source>
-        <translation>Impossible d&apos;afficher les données</translation>
+        <translation>Impossible de tracer les données</translation>
     </message>
     <message>
         <source>No file</source>

@@ -272,11 +272,11 @@ Konfiguracja jest nieprawidłowa.</translation>
     </message>
     <message>
         <source>Plot failed</source>
-        <translation>Wyświetlenie nie powiodło się</translation>
+        <translation>Nie udało się narysować wykresu</translation>
     </message>
     <message>
         <source>Unable to plot data</source>
-        <translation>Nie można wyświetlić danych</translation>
+        <translation>Nie można narysować wykresu danych</translation>
     </message>
     <message>
         <source>No file</source>

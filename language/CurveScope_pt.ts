@@ -272,11 +272,11 @@ A configuração é inválida.</translation>
     </message>
     <message>
         <source>Plot failed</source>
-        <translation>Falha na exibição</translation>
+        <translation>Falha ao gerar o gráfico</translation>
     </message>
     <message>
         <source>Unable to plot data</source>
-        <translation>Não foi possível exibir os dados</translation>
+        <translation>Não foi possível gerar o gráfico dos dados</translation>
     </message>
     <message>
         <source>No file</source>

@@ -192,7 +192,7 @@ Musterweg 12
     </message>
     <message>
         <source>Global Timing [°]</source>
-        <translation>Общий угол опережения зажигания [°]</translation>
+        <translation>Общее опережение зажигания [°]</translation>
     </message>
     <message>
         <source>Output [%]</source>
@@ -342,7 +342,7 @@ Please do not rename any tlx files  created by your Visorix device.</source>
     </message>
     <message>
         <source>Global Timing Recording</source>
-        <translation>Запись общего угла опережения зажигания</translation>
+        <translation>Запись общего опережения зажигания</translation>
     </message>
     <message>
         <source>Relative Angle [°CRANK]</source>
@@ -350,7 +350,7 @@ Please do not rename any tlx files  created by your Visorix device.</source>
     </message>
     <message>
         <source>Global Timing</source>
-        <translation>Общий угол опережения зажигания</translation>
+        <translation>Общее опережение зажигания</translation>
     </message>
     <message>
         <source>Firing Angles Recording</source>
