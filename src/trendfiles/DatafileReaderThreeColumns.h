@@ -3,10 +3,6 @@
 #include "DatafileReaderInterface.h"
 #include "SampleSeries.h"
 
-#include <QByteArray>
-
-class TrendLineScanner;
-
 // A data file of one series per cylinder: lines "time offset TAB cylinder TAB value" (firing
 // angles, secondary voltages, knocking intensity, temperatures), cylinders interleaved in any
 // order and zero-based.
@@ -24,11 +20,7 @@ public:
     bool IsEmpty() const override;
 
 private:
-    bool ReadBlock(const TrendLineScanner& scanner, qint64 startTime);
-    bool ReadUnusualLine(const char* line, qsizetype length, qint64 fileOffset, qint64 startTime);
-
     QVector<SampleSeries> m_series;
     const QVector<double> m_noTimes;
     const QVector<qint64> m_noTimestamps;
-    QByteArray m_text; // scratch for lines that go the exact way
 };

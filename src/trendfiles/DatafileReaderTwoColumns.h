@@ -3,10 +3,6 @@
 #include "DatafileReaderInterface.h"
 #include "SampleSeries.h"
 
-#include <QByteArray>
-
-class TrendLineScanner;
-
 // A data file of one series: lines "time offset TAB value" (speed, global timing, analog output).
 class DatafileReaderTwoColumns : public DatafileReaderInterface {
 public:
@@ -20,9 +16,5 @@ public:
     bool IsEmpty() const override;
 
 private:
-    bool ReadBlock(const TrendLineScanner& scanner, qint64 startTime);
-    bool ReadUnusualLine(const char* line, qsizetype length, qint64 fileOffset, qint64 startTime);
-
     SampleSeries m_series;
-    QByteArray m_text; // scratch for lines that go the exact way
 };

@@ -25,28 +25,35 @@ QByteArray RawField(const char* field, qsizetype length)
 // Longer fields cannot be held in a QByteArray at all, so Qt could never have accepted them.
 bool FitsQByteArray(qsizetype length) { return length < qsizetype(1) << 30; }
 
+// Runs one of the inline scanners over a whole field; true only when the field is entirely of
+// the scanner's common shape. The scanner needs a byte behind the field that stops it: a short
+// copy with a NUL gives it one without reading past the field. No common shape is longer than
+// this copy holds.
+template <typename T>
+bool ScanWholeField(const char* field, qsizetype length, bool (*scan)(const char**, T*), T* result)
+{
+    constexpr qsizetype MaxPlainLength = 24;
+    if (length <= 0 || length > MaxPlainLength)
+        return false;
+    char text[MaxPlainLength + 1];
+    std::memcpy(text, field, size_t(length));
+    text[length] = '\0';
+    const char* cursor = text;
+    T plain;
+    if (!scan(&cursor, &plain) || cursor != text + length)
+        return false;
+    *result = plain;
+    return true;
+}
+
 } // namespace
 
 bool TrendNumberParser::ToOffset(const char* field, qsizetype length, qint64* offset)
 {
-    if (length > 0 && length <= 15) {
-        quint64 plain = 0;
-        qsizetype i = 0;
-        for (; i < length; ++i) {
-            const unsigned c = static_cast<unsigned char>(field[i]);
-            unsigned d = c - '0';
-            if (d > 9) {
-                d = (c | 0x20u) - 'a';
-                if (d > 5)
-                    break;
-                d += 10;
-            }
-            plain = plain * 16 + d;
-        }
-        if (i == length) {
-            *offset = qint64(plain);
-            return true;
-        }
+    quint64 plain = 0;
+    if (ScanWholeField(field, length, ScanPlainHex, &plain)) {
+        *offset = qint64(plain);
+        return true;
     }
     if (!FitsQByteArray(length))
         return false;
@@ -59,16 +66,8 @@ bool TrendNumberParser::ToOffset(const char* field, qsizetype length, qint64* of
 
 bool TrendNumberParser::ToCylinder(const char* field, qsizetype length, int* cylinder)
 {
-    if (length > 0 && length <= 9) {
-        int plain = 0;
-        qsizetype i = 0;
-        for (unsigned d; i < length && (d = static_cast<unsigned char>(field[i]) - '0') <= 9; ++i)
-            plain = plain * 10 + int(d);
-        if (i == length) {
-            *cylinder = plain;
-            return true;
-        }
-    }
+    if (ScanWholeField(field, length, ScanPlainDecimal, cylinder))
+        return true;
     if (!FitsQByteArray(length))
         return false;
     bool ok = false;
@@ -80,19 +79,8 @@ bool TrendNumberParser::ToCylinder(const char* field, qsizetype length, int* cyl
 
 bool TrendNumberParser::ToValue(const char* field, qsizetype length, double* value)
 {
-    // The inline scanner needs a byte behind the number that stops it; a short copy with a NUL
-    // gives it one without reading past the field.
-    if (length > 0 && length <= 24) {
-        char text[25];
-        std::memcpy(text, field, size_t(length));
-        text[length] = '\0';
-        const char* cursor = text;
-        double plain = 0.0;
-        if (ScanPlainDecimalNumber(&cursor, &plain) && cursor == text + length) {
-            *value = plain;
-            return true;
-        }
-    }
+    if (ScanWholeField(field, length, ScanPlainDecimalNumber, value))
+        return true;
     if (!FitsQByteArray(length))
         return false;
     bool ok = false;

@@ -1,0 +1,108 @@
+#include "DatafileReaderCore.h"
+
+#include "TrendLineScanner.h"
+#include "TrendNumberParser.h"
+
+#include <cstring>
+
+template <int Columns>
+DatafileReaderCore<Columns>::DatafileReaderCore(SampleSeries* series, int count, qint64 startTime)
+    : m_series(series)
+    , m_count(unsigned(qMax(count, 0)))
+    , m_startTime(startTime)
+{
+}
+
+template <int Columns> bool DatafileReaderCore<Columns>::Read(const QString& path)
+{
+    TrendLineScanner scanner(Columns);
+    if (!scanner.Open(path))
+        return false;
+    bool reserved = false;
+    while (scanner.NextBlock()) {
+        if (!ReadBlock(scanner))
+            return false;
+        if (!reserved) {
+            reserved = true;
+            ReserveForWholeFile(scanner);
+        }
+    }
+    // A file that cannot be read to its end is not shown half.
+    return !scanner.Failed();
+}
+
+template <int Columns>
+void DatafileReaderCore<Columns>::ReserveForWholeFile(const TrendLineScanner& scanner)
+{
+    // The first block tells how many bytes a sample of each series takes in this file: room for
+    // the whole file is reserved once, so the vectors are never copied while growing. A series
+    // without a sample in the first block gives no estimate and grows as it goes.
+    const qint64 read = scanner.Offset() + (scanner.End() - scanner.Begin());
+    if (read <= 0 || read >= scanner.FileSize())
+        return;
+    const double scale = double(scanner.FileSize()) / double(read) * 1.02;
+    for (unsigned i = 0; i < m_count; ++i) {
+        SampleSeries& series = m_series[i];
+        if (!series.IsEmpty())
+            series.Reserve(qint64(double(series.Size()) * scale) + 1024);
+    }
+}
+
+template <int Columns> bool DatafileReaderCore<Columns>::ReadBlock(const TrendLineScanner& scanner)
+{
+    const char* const begin = scanner.Begin();
+    const char* const end = scanner.End();
+    SampleSeries* const series = m_series;
+    const unsigned count = m_count;
+    const qint64 startTime = m_startTime;
+    const char* p = begin;
+    while (p < end) {
+        // The device's own shape: plain hex offset, TAB, for three columns plain cylinder index
+        // and TAB, plain decimal value, LF or CR LF. Anything else goes the exact way, line by
+        // line.
+        const char* const line = p;
+        quint64 offset;
+        int cylinder = 0;
+        double value;
+        bool plain = TrendNumberParser::ScanPlainHex(&p, &offset) && *p++ == '\t';
+        if constexpr (Columns == 3)
+            plain = plain && TrendNumberParser::ScanPlainDecimal(&p, &cylinder) && *p++ == '\t';
+        if (plain && TrendNumberParser::ScanPlainDecimalNumber(&p, &value)) {
+            const int lineEnd = *p == '\n' ? 1 : (*p == '\r' && p[1] == '\n') ? 2 : 0;
+            if (lineEnd) {
+                p += lineEnd;
+                qint64 timestamp;
+                if ((Columns == 2 || unsigned(cylinder) < count)
+                    && TrendNumberParser::AddOffset(startTime, qint64(offset), &timestamp)
+                    && !series[cylinder].Append(timestamp, value))
+                    return false;
+                continue;
+            }
+        }
+        const char* lf = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line)));
+        p = lf ? lf + 1 : end;
+        if (!ReadUnusualLine(line, p - line, scanner.Offset() + (line - begin)))
+            return false;
+    }
+    return true;
+}
+
+template <int Columns>
+bool DatafileReaderCore<Columns>::ReadUnusualLine(
+    const char* line, qsizetype length, qint64 fileOffset)
+{
+    qsizetype textLength;
+    const char* text = TrendLineScanner::LineText(line, length, fileOffset, &m_text, &textLength);
+    qint64 offset;
+    int cylinder = 0; // stays 0 for two columns: their one series
+    double value;
+    qint64 timestamp;
+    if (!TrendNumberParser::ParseLine(text, textLength, Columns, &offset, &cylinder, &value)
+        || unsigned(cylinder) >= m_count || qIsNaN(value)
+        || !TrendNumberParser::AddOffset(m_startTime, offset, &timestamp))
+        return true;
+    return m_series[cylinder].Append(timestamp, value);
+}
+
+template class DatafileReaderCore<2>;
+template class DatafileReaderCore<3>;
