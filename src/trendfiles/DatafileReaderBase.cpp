@@ -1,0 +1,47 @@
+#include "DatafileReaderBase.h"
+
+#include "DatafileReaderCore.h"
+
+bool DatafileReaderBase::ReadSeries(const QString& path, qint64 startTime, int columns, int count)
+{
+    m_series.clear();
+    m_series.resize(count);
+    m_oneSeries = columns == 2;
+    if (m_oneSeries)
+        return DatafileReaderCore<2>(m_series.data(), 1, startTime).Read(path);
+    return DatafileReaderCore<3>(m_series.data(), count, startTime).Read(path);
+}
+
+const SampleSeries* DatafileReaderBase::SeriesOf(int cylinder) const
+{
+    if (m_oneSeries)
+        cylinder = 0;
+    return cylinder >= 0 && cylinder < m_series.size() ? &m_series.at(cylinder) : nullptr;
+}
+
+const QVector<double>& DatafileReaderBase::GetTimes(int cylinder) const
+{
+    const SampleSeries* series = SeriesOf(cylinder);
+    return series ? series->Times() : m_noTimes;
+}
+
+const QVector<double>& DatafileReaderBase::GetValues(int cylinder) const
+{
+    const SampleSeries* series = SeriesOf(cylinder);
+    return series ? series->Values() : m_noTimes;
+}
+
+const QVector<qint64>& DatafileReaderBase::GetTimestamps(int cylinder) const
+{
+    const SampleSeries* series = SeriesOf(cylinder);
+    return series ? series->Timestamps() : m_noTimestamps;
+}
+
+bool DatafileReaderBase::IsEmpty() const
+{
+    for (const SampleSeries& series : m_series) {
+        if (!series.IsEmpty())
+            return false;
+    }
+    return true;
+}
