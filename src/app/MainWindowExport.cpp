@@ -8,6 +8,7 @@
 #include "ConfigurationReader.h"
 #include "DatafileReaderInterface.h"
 #include "PlotExportFormats.h"
+#include "PlotFileWriter.h"
 #include "TrendFileNames.h"
 
 #include <QApplication>
@@ -16,12 +17,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QSaveFile>
-#include <QTemporaryFile>
 #include <qwt_plot.h>
 #include <qwt_plot_renderer.h>
 
@@ -32,68 +30,6 @@ QString ProposedName(const QString& currentFile, const char* suffix)
 {
     const QFileInfo info(currentFile);
     return info.path() + QDir::separator() + info.baseName() + QLatin1String(suffix);
-}
-
-// Whether a document that the renderer wrote is whole. The renderer reports nothing, and a
-// disk that fills up leaves a file that merely stops; each format has an end that shows it
-// was written to the last byte.
-bool RenderedFileIsComplete(const QString& path, const QString& suffix)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
-        return false;
-    const qint64 tailSize = qMin<qint64>(file.size(), 1024);
-    file.seek(file.size() - tailSize);
-    const QByteArray tail = file.read(tailSize).trimmed();
-    file.close();
-
-    if (suffix == QLatin1String("svg"))
-        return tail.endsWith("</svg>");
-    if (suffix == QLatin1String("pdf"))
-        return tail.endsWith("%%EOF");
-    if (suffix == QLatin1String("ps"))
-        return tail.endsWith("%%EOF") || tail.endsWith("showpage");
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
-        QFile jpeg(path);
-        if (!jpeg.open(QIODevice::ReadOnly) || !jpeg.seek(jpeg.size() - 2)
-            || jpeg.read(2) != QByteArray("\xff\xd9", 2))
-            return false;
-    }
-    // A format that Qt writes but cannot read back is taken as it is.
-    if (!QImageReader::supportedImageFormats().contains(suffix.toLatin1()))
-        return true;
-    QImageReader reader(path, suffix.toLatin1());
-    return !reader.read().isNull();
-}
-
-// Renders the plot into a temporary file with the same suffix beside the target (the renderer
-// picks the format from the suffix) and puts it in place only when it is whole, so a failed
-// export never destroys an earlier file of that name.
-bool RenderPlotToFile(QwtPlot* plot, const QString& fileName)
-{
-    const QFileInfo target(fileName);
-    QTemporaryFile rendered(
-        target.absolutePath() + QLatin1String("/.curvescope-XXXXXX.") + target.suffix());
-    if (!rendered.open())
-        return false;
-    rendered.close();
-
-    QwtPlotRenderer renderer;
-    renderer.renderDocument(plot, rendered.fileName(), QSizeF(300.0, 200.0), 170);
-    if (!RenderedFileIsComplete(rendered.fileName(), target.suffix()))
-        return false;
-
-    // QSaveFile replaces the target in one step on every platform and keeps its permissions.
-    QFile source(rendered.fileName());
-    QSaveFile destination(fileName);
-    if (!source.open(QIODevice::ReadOnly) || !destination.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block;
-    while (!(block = source.read(1 << 20)).isEmpty()) {
-        if (destination.write(block) != block.size())
-            return false;
-    }
-    return source.error() == QFileDevice::NoError && destination.commit();
 }
 
 } // namespace
@@ -164,7 +100,7 @@ void MainWindow::ExportPlot()
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = RenderPlotToFile(plot, fileName);
+    const bool written = PlotFileWriter::Write(plot, fileName);
     QApplication::restoreOverrideCursor();
     if (!written)
         QMessageBox::critical(this, tr("Plot export failed"),
