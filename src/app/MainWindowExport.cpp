@@ -9,7 +9,7 @@
 #include "DatafileReaderInterface.h"
 #include "PlotExportFormats.h"
 #include "PlotFileWriter.h"
-#include "TrendFileNames.h"
+#include "RecordingView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,27 +49,18 @@ void MainWindow::ExportCsv()
         return;
 
     CCsvWriter writer;
-    const QString openName = QFileInfo(m_currentFile).fileName();
     const DatafileReaderInterface& reader = *m_dataReader;
-    auto addSingle = [&](const QString& name) {
-        writer.AddSeries(reader.GetTimestamps(-1), reader.GetValues(-1), name);
-    };
-    auto addCylinders = [&] {
-        const int cylinders = m_configuration->GetNumberOfCylinders();
-        const QStringList names = m_configuration->GetCylinderNames();
-        for (int i = 0; i < cylinders; ++i)
-            writer.AddSeries(reader.GetTimestamps(i), reader.GetValues(i), names.value(i));
-    };
-    if (openName == SpeedFileName)
-        addSingle(tr("Speed (RPM)"));
-    else if (openName == GlobalTimingFileName)
-        addSingle(tr("Global Timing [°]"));
-    else if (openName == FiringAnglesFileName || openName == SecondaryVoltagesFileName)
-        addCylinders();
-    else if (openName == AnalogOutputFileName)
-        addSingle(tr("Output [%]"));
-    else if (openName == KnockingIntensityFileName || openName == TemperaturesFileName)
-        addCylinders();
+    if (const RecordingView* view = RecordingView::ForFile(m_currentFile)) {
+        if (view->curves == RecordingView::Curves::SingleSeries) {
+            writer.AddSeries(reader.GetTimestamps(-1), reader.GetValues(-1),
+                QCoreApplication::translate("MainWindow", view->csvSeriesName));
+        } else {
+            const int cylinders = m_configuration->GetNumberOfCylinders();
+            const QStringList names = m_configuration->GetCylinderNames();
+            for (int i = 0; i < cylinders; ++i)
+                writer.AddSeries(reader.GetTimestamps(i), reader.GetValues(i), names.value(i));
+        }
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = timestampList ? writer.WriteTimestampList(fileName)

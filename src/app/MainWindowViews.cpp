@@ -1,12 +1,14 @@
-// The view of each recording kind: plot title, value axis title and which series become curves.
+// PlotData: the plot of the opened data file, built from the view of its recording kind.
 
 #include "MainWindow.h"
 
 #include "ConfigurationReader.h"
 #include "DatafileReaderTwoColumns.h"
+#include "RecordingView.h"
 #include "TrendFileNames.h"
 #include "TrendPlot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,56 +28,41 @@ void AddCylinderCurves(
 
 bool MainWindow::PlotData(const QString& path)
 {
-    const QFileInfo info(path);
-    const QString fileName = info.fileName();
+    const RecordingView* view = RecordingView::ForFile(path);
+    if (view == nullptr)
+        return false;
     const ConfigurationReader& configuration = *m_configuration;
     const DatafileReaderInterface& data = *m_dataReader;
+    auto translated
+        = [](const char* text) { return QCoreApplication::translate("MainWindow", text); };
 
     auto* plot = new TrendPlot(this);
-    auto addSingleSeries = [&](const QString& curveTitle) {
-        plot->AddCurve(data.GetTimes(-1), data.GetValues(-1), curveTitle);
-    };
+    plot->setTitle(translated(view->plotTitle));
+    QString axisTitle = translated(view->axisTitle);
+    if (view->axisHasTemperatureUnit)
+        axisTitle = axisTitle.arg(configuration.GetTemperatureUnitText());
+    plot->setAxisTitle(QwtPlot::yLeft, axisTitle);
 
-    if (fileName == SpeedFileName) {
-        plot->setTitle(tr("Speed Recording"));
-        plot->setAxisTitle(QwtPlot::yLeft, tr("RPM"));
-        addSingleSeries(tr("Speed"));
-    } else if (fileName == GlobalTimingFileName) {
-        plot->setTitle(tr("Global Timing Recording"));
-        plot->setAxisTitle(QwtPlot::yLeft, tr("Relative Angle [°CRANK]"));
-        addSingleSeries(tr("Global Timing"));
-    } else if (fileName == FiringAnglesFileName) {
-        plot->setTitle(tr("Firing Angles Recording"));
-        plot->setAxisTitle(QwtPlot::yLeft, tr("Relative Angle [°CRANK]"));
+    switch (view->curves) {
+    case RecordingView::Curves::SingleSeries:
+        plot->AddCurve(data.GetTimes(-1), data.GetValues(-1), translated(view->curveTitle));
+        break;
+    case RecordingView::Curves::GlobalTimingAndPerCylinder: {
         // The global timing of the same set is drawn first as reference, when it can be read.
         DatafileReaderTwoColumns globalTiming;
-        const QString globalTimingPath = info.path() + QDir::separator() + GlobalTimingFileName;
+        const QString globalTimingPath
+            = QFileInfo(path).path() + QDir::separator() + GlobalTimingFileName;
         if (globalTiming.ReadFile(globalTimingPath, configuration.GetStartTime(),
                 configuration.GetNumberOfCylinders())) {
-            plot->AddCurve(
-                globalTiming.GetTimes(-1), globalTiming.GetValues(-1), tr("Global Timing"));
+            plot->AddCurve(globalTiming.GetTimes(-1), globalTiming.GetValues(-1),
+                translated(view->curveTitle));
         }
         AddCylinderCurves(plot, configuration, data);
-    } else if (fileName == SecondaryVoltagesFileName) {
-        plot->setTitle(tr("Secondary Voltages Recording"));
-        plot->setAxisTitle(QwtPlot::yLeft, tr("Voltage [kV]"));
+        break;
+    }
+    case RecordingView::Curves::PerCylinder:
         AddCylinderCurves(plot, configuration, data);
-    } else if (fileName == AnalogOutputFileName) {
-        plot->setTitle(tr("Normalized Analog Output Recording"));
-        plot->setAxisTitle(QwtPlot::yLeft, tr("Normalized Analog Output [%]"));
-        addSingleSeries(tr("Output"));
-    } else if (fileName == KnockingIntensityFileName) {
-        plot->setTitle(tr("Knocking Intensity Recording"));
-        plot->setAxisTitle(QwtPlot::yLeft, tr("Knocking Intensity [%]"));
-        AddCylinderCurves(plot, configuration, data);
-    } else if (fileName == TemperaturesFileName) {
-        plot->setTitle(tr("Temperatures Recording"));
-        plot->setAxisTitle(
-            QwtPlot::yLeft, tr("Temperature [%1]").arg(configuration.GetTemperatureUnitText()));
-        AddCylinderCurves(plot, configuration, data);
-    } else {
-        delete plot;
-        return false;
+        break;
     }
 
     setCentralWidget(plot);

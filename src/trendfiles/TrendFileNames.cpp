@@ -12,44 +12,36 @@ const QString KnockingIntensityFileName = QStringLiteral("knocking_intensity") +
 const QString AnalogOutputFileName = QStringLiteral("analog_output") + TrendFileExtension;
 const QString TemperaturesFileName = QStringLiteral("temperatures") + TrendFileExtension;
 
+const QVector<RecordingKindRow>& RecordingKinds()
+{
+    // Pointers to the names: the rows are built on first use, the names before main().
+    static const QVector<RecordingKindRow> s_kinds = {
+        {RecordingKind::Speed, &SpeedFileName, ColumnLayout::TwoColumns},
+        {RecordingKind::GlobalTiming, &GlobalTimingFileName, ColumnLayout::TwoColumns},
+        {RecordingKind::FiringAngles, &FiringAnglesFileName, ColumnLayout::ThreeColumns},
+        {RecordingKind::SecondaryVoltages, &SecondaryVoltagesFileName, ColumnLayout::ThreeColumns},
+        {RecordingKind::AnalogOutput, &AnalogOutputFileName, ColumnLayout::TwoColumns},
+        {RecordingKind::KnockingIntensity, &KnockingIntensityFileName, ColumnLayout::ThreeColumns},
+        {RecordingKind::Temperatures, &TemperaturesFileName, ColumnLayout::ThreeColumns},
+    };
+    return s_kinds;
+}
+
 namespace {
-const RecordingKind AllKinds[] = {RecordingKind::Speed, RecordingKind::GlobalTiming,
-    RecordingKind::AnalogOutput, RecordingKind::FiringAngles, RecordingKind::SecondaryVoltages,
-    RecordingKind::KnockingIntensity, RecordingKind::Temperatures};
-}
-
-const QString& FileNameOf(RecordingKind kind)
+const RecordingKindRow& RowOf(RecordingKind kind)
 {
-    switch (kind) {
-    case RecordingKind::Speed:
-        return SpeedFileName;
-    case RecordingKind::GlobalTiming:
-        return GlobalTimingFileName;
-    case RecordingKind::AnalogOutput:
-        return AnalogOutputFileName;
-    case RecordingKind::FiringAngles:
-        return FiringAnglesFileName;
-    case RecordingKind::SecondaryVoltages:
-        return SecondaryVoltagesFileName;
-    case RecordingKind::KnockingIntensity:
-        return KnockingIntensityFileName;
-    case RecordingKind::Temperatures:
-        return TemperaturesFileName;
+    const QVector<RecordingKindRow>& kinds = RecordingKinds();
+    for (const RecordingKindRow& row : kinds) {
+        if (row.kind == kind)
+            return row;
     }
-    return SpeedFileName;
+    return kinds.first();
 }
+} // namespace
 
-ColumnLayout LayoutOf(RecordingKind kind)
-{
-    switch (kind) {
-    case RecordingKind::Speed:
-    case RecordingKind::GlobalTiming:
-    case RecordingKind::AnalogOutput:
-        return ColumnLayout::TwoColumns;
-    default:
-        return ColumnLayout::ThreeColumns;
-    }
-}
+const QString& FileNameOf(RecordingKind kind) { return *RowOf(kind).fileName; }
+
+ColumnLayout LayoutOf(RecordingKind kind) { return RowOf(kind).layout; }
 
 FileClass ClassifyFileName(const QString& path)
 {
@@ -60,11 +52,11 @@ FileClass ClassifyFileName(const QString& path)
         result.type = FileClass::ConfigurationFile;
         return result;
     }
-    for (RecordingKind kind : AllKinds) {
-        if (name == FileNameOf(kind)) {
+    for (const RecordingKindRow& row : RecordingKinds()) {
+        if (name == *row.fileName) {
             result.type = FileClass::DataFile;
-            result.kind = kind;
-            result.layout = LayoutOf(kind);
+            result.kind = row.kind;
+            result.layout = row.layout;
             return result;
         }
     }
