@@ -8,6 +8,7 @@
 #include "DatafileReaderTwoColumns.h"
 #include "TrendFileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,7 +42,15 @@ void MainWindow::OpenFileFromCommandLine(int argc, char* argv[])
 {
     if (argc != 2 || argv == nullptr || argv[1] == nullptr)
         return;
-    const QString path = QString::fromLocal8Bit(argv[1]);
+    QString path = QString::fromLocal8Bit(argv[1]);
+#ifdef Q_OS_WIN
+    // Windows hands main() the command line in the ANSI code page, which cannot spell every file
+    // name: a character outside it arrives as '?'. The toolkit keeps the wide command line; its
+    // argument is taken when it is the same one as far as the code page can tell.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == argc && arguments.at(1).toLocal8Bit() == QByteArray(argv[1]))
+        path = arguments.at(1);
+#endif
     if (IsReadableTrendFile(path))
         LoadTrendSet(path);
 }
