@@ -1,3 +1,4 @@
+#include "ApplicationIdentity.h"
 #include "MainWindow.h"
 #include "StartupLanguage.h"
 
@@ -8,9 +9,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":chart_line.png")));
-    QApplication::setOrganizationName(QStringLiteral("Orvanta"));
-    QApplication::setOrganizationDomain(QStringLiteral("orvanta.example"));
-    QApplication::setApplicationName(QStringLiteral("CurveScope"));
+    QApplication::setOrganizationName(ApplicationIdentity::OrganizationName);
+    QApplication::setOrganizationDomain(ApplicationIdentity::OrganizationDomain);
+    QApplication::setApplicationName(ApplicationIdentity::ApplicationName);
 
     ApplyStartupLanguage();
 

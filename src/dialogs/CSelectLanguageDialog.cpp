@@ -1,5 +1,7 @@
 #include "CSelectLanguageDialog.h"
 
+#include "ApplicationIdentity.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -18,7 +20,6 @@
 #include <cmath>
 
 namespace {
-const QString ApplicationName = QStringLiteral("CurveScope");
 const QString EnglishFlag = QStringLiteral(":united_kingdom.png");
 }
 
@@ -35,7 +36,7 @@ CSelectLanguageDialog::CSelectLanguageDialog(const QString& languageFolder, QWid
 
 QString CSelectLanguageDialog::DefaultLanguageFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/language");
+    return ApplicationIdentity::LanguageFolder();
 }
 
 QList<CSelectLanguageDialog::LanguageEntry> CSelectLanguageDialog::LanguagesInFolder(
@@ -53,7 +54,7 @@ QList<CSelectLanguageDialog::LanguageEntry> CSelectLanguageDialog::LanguagesInFo
     for (const QFileInfo& file : files) {
         const QStringList parts
             = file.completeBaseName().split(QLatin1Char('_'), Qt::KeepEmptyParts);
-        if (parts.first() != ApplicationName)
+        if (parts.first() != ApplicationIdentity::ApplicationName)
             continue;
         const int code = QLocale(parts.last()).language();
         qDebug() << "  1." << parts << code;
@@ -122,7 +123,7 @@ void CSelectLanguageDialog::setLanguage(int a_eLanguage)
     {
         // Written out before the box is shown, so the choice survives whatever happens next.
         QSettings settings;
-        settings.setValue(QStringLiteral("Language"), a_eLanguage);
+        settings.setValue(ApplicationIdentity::LanguageKey, a_eLanguage);
     }
     QMessageBox::information(this, tr("Information"),
         tr("The selected language will be used when the program is started the next time."));

@@ -1,5 +1,7 @@
 #include "StartupLanguage.h"
 
+#include "ApplicationIdentity.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
@@ -9,29 +11,21 @@
 
 #include <memory>
 
-namespace {
-const QString LanguageKey = QStringLiteral("Language");
-const QString ApplicationName = QStringLiteral("CurveScope");
-}
-
-void ApplyStartupLanguage()
-{
-    ApplyStartupLanguageFrom(QCoreApplication::applicationDirPath() + QStringLiteral("/language"));
-}
+void ApplyStartupLanguage() { ApplyStartupLanguageFrom(ApplicationIdentity::LanguageFolder()); }
 
 void ApplyStartupLanguageFrom(const QString& languageFolder)
 {
     QSettings settings;
-    const int code = settings.value(LanguageKey, 0).toInt();
+    const int code = settings.value(ApplicationIdentity::LanguageKey, 0).toInt();
     QLocale locale(static_cast<QLocale::Language>(code), QLocale::AnyCountry);
     // The C (POSIX) locale of a bare system or service account is English text with plain
     // number formats: no catalogue is needed for it, and asking for one would greet such users
     // with a "Could not load language data for C" error at every first start.
-    const bool english
-        = locale.language() == QLocale::English || locale.language() == QLocale::C;
+    const bool english = locale.language() == QLocale::English || locale.language() == QLocale::C;
 
     const QString toolkitCatalogue = QStringLiteral("qt_%1").arg(locale.name());
-    const QString programCatalogue = QStringLiteral("%1_%2").arg(ApplicationName, locale.name());
+    const QString programCatalogue
+        = QStringLiteral("%1_%2").arg(ApplicationIdentity::ApplicationName, locale.name());
     qDebug() << "Language:" << locale.name() << code;
     qDebug() << "   W32-Path qt :" << languageFolder << toolkitCatalogue;
     qDebug() << "   W32-Path app:" << languageFolder << programCatalogue;
@@ -54,7 +48,7 @@ void ApplyStartupLanguageFrom(const QString& languageFolder)
                 QStringLiteral("Could not load language data for %1.\n"
                                "Switching to English.")
                     .arg(locale.name()));
-            settings.setValue(LanguageKey, static_cast<int>(QLocale::English));
+            settings.setValue(ApplicationIdentity::LanguageKey, static_cast<int>(QLocale::English));
             locale = QLocale(QLocale::English, QLocale::AnyCountry);
         }
         toolkitTranslator.reset();

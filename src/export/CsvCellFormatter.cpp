@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr qint64 MsecsPerDay = 86400 * 1000;
-
 // Beyond these the year has fewer or more than four digits, which Qt prints its own way.
 constexpr int FirstFastYear = 1000;
 constexpr int LastFastYear = 9999;
@@ -91,11 +89,13 @@ void CsvCellFormatter::AppendDateTimeSlow(CsvOutputBuffer& out, qint64 msecsSinc
         qint64 validBegin;
         qint64 validEnd;
         const qint64 offset = m_offsets.OffsetAt(msecsSinceEpoch, &validBegin, &validEnd);
-        if (offset != LocalTimeOffsetCache::NoOffset && offset > -MsecsPerDay * 2
-            && offset < MsecsPerDay * 2) {
+        if (offset != LocalTimeOffsetCache::NoOffset
+            && offset > -LocalTimeOffsetCache::MsecsPerDay * 2
+            && offset < LocalTimeOffsetCache::MsecsPerDay * 2) {
             const qint64 local = msecsSinceEpoch + offset;
-            const qint64 days = LocalTimeOffsetCache::FloorDiv(local, MsecsPerDay);
-            const unsigned msecsOfDay = unsigned(local - days * MsecsPerDay);
+            const qint64 days
+                = LocalTimeOffsetCache::FloorDiv(local, LocalTimeOffsetCache::MsecsPerDay);
+            const unsigned msecsOfDay = unsigned(local - days * LocalTimeOffsetCache::MsecsPerDay);
             qint64 year;
             unsigned month;
             unsigned day;

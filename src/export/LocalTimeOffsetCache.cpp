@@ -6,7 +6,6 @@
 namespace {
 // Julian day number of 1970-01-01.
 constexpr qint64 EpochJulianDay = 2440588;
-constexpr qint64 MsecsPerDay = 86400 * 1000;
 }
 
 LocalTimeOffsetCache::LocalTimeOffsetCache() = default;

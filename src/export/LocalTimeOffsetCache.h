@@ -17,6 +17,7 @@ public:
     // Marks a time stamp that QDateTime cannot show as a valid local date and time.
     static constexpr qint64 NoOffset = std::numeric_limits<qint64>::min();
     static constexpr qint64 BucketMsecs = 3600 * 1000;
+    static constexpr qint64 MsecsPerDay = 86400 * 1000;
 
     LocalTimeOffsetCache();
 
