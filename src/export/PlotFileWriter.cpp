@@ -15,9 +15,11 @@ bool PlotFileWriter::IsComplete(const QString& path, const QString& suffix)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
         return false;
+    const QByteArray head = file.read(6);
     const qint64 tailSize = qMin<qint64>(file.size(), 1024);
     file.seek(file.size() - tailSize);
     const QByteArray tail = file.read(tailSize).trimmed();
+    const qint64 size = file.size();
     file.close();
 
     if (suffix == QLatin1String("svg"))
@@ -26,6 +28,14 @@ bool PlotFileWriter::IsComplete(const QString& path, const QString& suffix)
         return tail.endsWith("%%EOF");
     if (suffix == QLatin1String("ps"))
         return tail.endsWith("%%EOF") || tail.endsWith("showpage");
+    if (suffix == QLatin1String("bmp")) {
+        // Qt reads a bitmap that stops early without complaint; its header names the file size.
+        if (head.size() < 6 || !head.startsWith("BM"))
+            return false;
+        const auto byte = [&head](int i) { return qint64(static_cast<unsigned char>(head[i])); };
+        if (size < (byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24))
+            return false;
+    }
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
         QFile jpeg(path);
         if (!jpeg.open(QIODevice::ReadOnly) || !jpeg.seek(jpeg.size() - 2)
