@@ -81,9 +81,11 @@ private:
     QTextCodec* m_codec;
 };
 
-bool Finish(QSaveFile& file, CsvOutputBuffer& out)
+// Puts the new file into place only when all of it was written; otherwise the earlier file of
+// that name stays as it was and no temporary file is left behind.
+bool Finish(QSaveFile& file, bool written)
 {
-    if (!out.Flush()) {
+    if (!written) {
         file.cancelWriting();
         file.commit();
         return false;
@@ -124,13 +126,25 @@ bool CCsvWriter::WriteTimeDataPairs(const QString& fileName, bool withTitleLine)
     if (m_maximumLength < 1)
         return false;
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    return file.open(QIODevice::WriteOnly) && Finish(file, WriteTimeDataPairs(file, withTitleLine));
+}
 
+bool CCsvWriter::WriteTimestampList(const QString& fileName)
+{
+    if (m_maximumLength < 1)
+        return false;
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && Finish(file, WriteTimestampList(file));
+}
+
+bool CCsvWriter::WriteTimeDataPairs(QIODevice& device, bool withTitleLine)
+{
+    if (m_maximumLength < 1)
+        return false;
     QTextCodec* const codec = QTextCodec::codecForLocale();
     const EncodedText encode(codec);
     CsvCellFormatter cells(QLocale::system(), codec);
-    CsvOutputBuffer out(&file);
+    CsvOutputBuffer out(&device);
     const QByteArray separator = encode(QString(s_separator));
     const QByteArray blankCell = encode(QStringLiteral(" "));
 
@@ -168,10 +182,10 @@ bool CCsvWriter::WriteTimeDataPairs(const QString& fileName, bool withTitleLine)
         if (row % FailureCheckInterval == 0 && out.HasFailed())
             break;
     }
-    return Finish(file, out);
+    return out.Flush();
 }
 
-bool CCsvWriter::WriteTimestampList(const QString& fileName)
+bool CCsvWriter::WriteTimestampList(QIODevice& device)
 {
     if (m_maximumLength < 1)
         return false;
@@ -207,11 +221,8 @@ bool CCsvWriter::WriteTimestampList(const QString& fileName)
         cursors.push_back(cursor);
     }
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     CsvCellFormatter cells(QLocale::system(), codec);
-    CsvOutputBuffer out(&file);
+    CsvOutputBuffer out(&device);
 
     auto writeLine = [&](MergeCursor& cursor) {
         const int index = cursor.Index();
@@ -251,7 +262,7 @@ bool CCsvWriter::WriteTimestampList(const QString& fileName)
             if (++lines % FailureCheckInterval == 0 && out.HasFailed())
                 break;
         }
-        return Finish(file, out);
+        return out.Flush();
     }
 
     std::vector<MergeCursor*> heap;
@@ -275,5 +286,5 @@ bool CCsvWriter::WriteTimestampList(const QString& fileName)
         if (++lines % FailureCheckInterval == 0 && out.HasFailed())
             break;
     }
-    return Finish(file, out);
+    return out.Flush();
 }

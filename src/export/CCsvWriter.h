@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
+class QIODevice;
 class QTextCodec;
 
 // Collects the series of one recording and writes them as a CSV file, either side by side
@@ -24,6 +25,10 @@ public:
 
     bool WriteTimeDataPairs(const QString& fileName, bool withTitleLine);
     bool WriteTimestampList(const QString& fileName);
+
+    // The same bytes onto an open device; false, after stopping early, when a write fails.
+    bool WriteTimeDataPairs(QIODevice& device, bool withTitleLine);
+    bool WriteTimestampList(QIODevice& device);
 
     // Accepts a tab or ';' only; applies to every writer.
     static bool SetSeparator(QChar separator);
