@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatafileReaderInterface.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -65,4 +67,32 @@ template <typename T> bool SameBits(const QVector<T>& a, const QVector<T>& b)
     return a.size() == b.size()
         && (a.isEmpty()
             || std::memcmp(a.constData(), b.constData(), sizeof(T) * size_t(a.size())) == 0);
+}
+
+// Empty when the reader holds exactly the plain reading of its file, bit for bit; otherwise what
+// differs first. A cylinder out of range gives nothing for three columns, the one series for two.
+inline QString ReaderDisagreement(
+    const DatafileReaderInterface& reader, int columns, const QVector<PlainSeries>& expected)
+{
+    bool empty = true;
+    for (int c = 0; c < expected.size(); ++c) {
+        const PlainSeries& e = expected.at(c);
+        if (!SameBits(reader.GetValues(c), e.values) || !SameBits(reader.GetTimes(c), e.times)
+            || !SameBits(reader.GetTimestamps(c), e.timestamps))
+            return QStringLiteral("cylinder %1: %2 samples read, %3 expected")
+                .arg(c)
+                .arg(reader.GetValues(c).size())
+                .arg(e.values.size());
+        empty = empty && e.values.isEmpty();
+    }
+    if (reader.IsEmpty() != empty)
+        return QStringLiteral("IsEmpty() is %1").arg(reader.IsEmpty());
+    for (const int outside : {-1, int(expected.size())}) {
+        const QVector<double>& values = reader.GetValues(outside);
+        if (columns == 3 ? !values.isEmpty() : !SameBits(values, expected.at(0).values))
+            return QStringLiteral("cylinder %1 out of range holds %2 values")
+                .arg(outside)
+                .arg(values.size());
+    }
+    return QString();
 }
