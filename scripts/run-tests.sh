@@ -19,7 +19,8 @@ fi
 flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all"
 if [ ! -f "$sanitized/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$sanitized" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
-        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+        $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) >/dev/null
 fi
 cmake --build "$sanitized" -j"$jobs" --target curvescope_core_tests
 (cd "$sanitized" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
