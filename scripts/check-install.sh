@@ -45,12 +45,22 @@ desktop="$usr/share/applications/curvescope.desktop"
 for key in 'Exec=curvescope %f' Icon=curvescope 'MimeType=application/x-curvescope-trend;'; do
     grep -qxF "$key" "$desktop" || fail "desktop entry lacks $key"
 done
+metainfo="$usr/share/metainfo/example.orvanta.curvescope.metainfo.xml"
+# Menu entry and software centres speak every shipped language (pt_BR, zh_CN under a country).
+[ "$(ls "$root"/language/CurveScope_*.ts | wc -l)" -gt 1 ] || fail "no catalogues"
+for ts in "$root"/language/CurveScope_*.ts; do
+    lang=$(basename "$ts" .ts)
+    lang=${lang#CurveScope_}
+    for key in GenericName Comment; do
+        grep -Eq "^$key\[$lang(_[A-Z]{2})?\]=" "$desktop" || fail "desktop entry lacks $key[$lang]"
+    done
+    grep -Eq "<summary xml:lang=\"$lang(_[A-Z]{2})?\">" "$metainfo" || fail "metainfo lacks $lang"
+done
 xmllint --noout "$usr/share/mime/packages/curvescope.xml"
 update-mime-database "$usr/share/mime" 2>"$work/mime.log"
 ! grep -Eq 'Unknown|rror' "$work/mime.log" || fail "MIME type: $(cat "$work/mime.log")"
 # Case-sensitive, like the program itself: SPEED.TLX is refused there and not offered here.
 grep -qxF '50:application/x-curvescope-trend:*.tlx:cs' "$usr/share/mime/globs2" || fail "glob"
-metainfo="$usr/share/metainfo/example.orvanta.curvescope.metainfo.xml"
 appstreamcli validate --no-net --pedantic "$metainfo" >"$work/appstream.log" \
     || fail "metainfo: $(cat "$work/appstream.log")"
 # Only the note that the reserved example domain is no known top-level domain remains.
@@ -68,6 +78,8 @@ printf 'include("%s")\nset(CPACK_INSTALL_CMAKE_PROJECTS "")\nset(CPACK_INSTALL_S
 deb="$work/deb/curvescope_${version}_$(dpkg --print-architecture).deb"
 [ "$(dpkg-deb --field "$deb" Package Version)" = "Package: curvescope
 Version: $version" ] || fail "package name or version"
+# Chinese and Japanese texts need a font with their characters.
+dpkg-deb --field "$deb" Recommends | grep -q fonts-noto-cjk || fail "no CJK font recommended"
 depends=$(dpkg-deb --field "$deb" Depends)
 for package in libqt5widgets5 libqwt-qt5-6 libc6; do
     grep -Eq "(^|, )$package \(>= [^)]+\)" <<<"$depends" || fail "Depends lacks $package: $depends"
