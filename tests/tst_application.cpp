@@ -40,112 +40,65 @@ QString waitForWindow(const XvfbServer& server, const QString& title)
     return QString();
 }
 
-void requireTools()
-{
-    for (const char* tool : {"Xvfb", "xdotool", "import"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            QFAIL(qPrintable(QStringLiteral("%1 is not installed (scripts/setup.sh installs it)")
-                                 .arg(QString::fromLatin1(tool))));
-    }
-}
-}
+} // namespace
 
 class TestApplication : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void startsAndQuitsWithCtrlQ();
-    void showsDemoSpeedCurve();
+    void showsDemoAndQuitsWithCtrlQ()
+    {
+        XvfbServer server;
+        QVERIFY2(server.start(1280, 1024), qPrintable(server.errorString()));
+        // Settings of this run stay in a throwaway home: English, so the title is the English one.
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath("Orvanta"));
+        QFile settings(home.filePath("Orvanta/CurveScope.conf"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[General]\nLanguage=31\n");
+        settings.close();
+        QProcessEnvironment env = server.environment();
+        env.insert("XDG_CONFIG_HOME", home.path());
+        env.insert("HOME", home.path());
+        QProcess app;
+        app.setProcessEnvironment(env);
+        app.start(QStringLiteral(CURVESCOPE_EXECUTABLE),
+            {CURVESCOPE_SOURCE_DIR "/samples/demo/speed.tlx"});
+        QVERIFY(app.waitForStarted());
+        const QString window = waitForWindow(server, "Orvanta Curve Scope");
+        QVERIFY2(!window.isEmpty(), "the main window did not appear");
+        QTest::qWait(1500); // let the plot paint
 
-private:
-    QTemporaryDir m_home;
-};
-
-void TestApplication::initTestCase()
-{
-    requireTools();
-    QVERIFY(m_home.isValid());
-}
-
-void TestApplication::startsAndQuitsWithCtrlQ()
-{
-    XvfbServer server;
-    QVERIFY2(server.start(), qPrintable(server.errorString()));
-
-    QProcess app;
-    QProcessEnvironment env = server.environment();
-    // Settings of this run stay in a throwaway home: English, so the title is the English one.
-    env.insert("XDG_CONFIG_HOME", m_home.path());
-    env.insert("HOME", m_home.path());
-    QDir(m_home.path()).mkpath("Orvanta");
-    QFile settings(m_home.filePath("Orvanta/CurveScope.conf"));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[General]\nLanguage=31\n");
-    settings.close();
-    app.setProcessEnvironment(env);
-    app.start(QStringLiteral(CURVESCOPE_EXECUTABLE), QStringList());
-    QVERIFY(app.waitForStarted());
-
-    const QString window = waitForWindow(server, "Orvanta Curve Scope");
-    QVERIFY2(!window.isEmpty(), "the main window did not appear");
-    bool ok = false;
-    runX(server, "xdotool", {"windowactivate", "--sync", window}, &ok);
-    runX(server, "xdotool", {"windowfocus", "--sync", window}, &ok);
-    runX(server, "xdotool", {"key", "--clearmodifiers", "ctrl+q"}, &ok);
-    QVERIFY(ok);
-    QVERIFY2(app.waitForFinished(20000), "Ctrl+Q did not end the program");
-    QCOMPARE(app.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(app.exitCode(), 0);
-}
-
-void TestApplication::showsDemoSpeedCurve()
-{
-    const QString demo = QStringLiteral(CURVESCOPE_SOURCE_DIR "/samples/demo/speed.tlx");
-    QVERIFY2(QFile::exists(demo), "the demo trend set is missing");
-
-    XvfbServer server;
-    QVERIFY2(server.start(1280, 1024), qPrintable(server.errorString()));
-    QProcess app;
-    QProcessEnvironment env = server.environment();
-    env.insert("XDG_CONFIG_HOME", m_home.path());
-    env.insert("HOME", m_home.path());
-    app.setProcessEnvironment(env);
-    app.start(QStringLiteral(CURVESCOPE_EXECUTABLE), QStringList {demo});
-    QVERIFY(app.waitForStarted());
-
-    const QString window = waitForWindow(server, "Orvanta Curve Scope");
-    QVERIFY2(!window.isEmpty(), "the main window did not appear");
-    QTest::qWait(1500); // let the plot paint
-
-    // The screenshot stays beside the test as an artifact to look at when this fails.
-    const QString artifacts = QStringLiteral(CURVESCOPE_BINARY_DIR "/test-artifacts");
-    QDir().mkpath(artifacts);
-    const QString shot = artifacts + "/demo-speed-window.png";
-    QFile::remove(shot);
-    bool ok = false;
-    runX(server, "import", {"-window", window, shot}, &ok);
-    QVERIFY2(ok, "import could not take the screenshot");
-
-    QImage image(shot);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.width() >= 700 && image.height() >= 500);
-    // The speed curve is the first curve of its plot and so drawn in dark red (128, 0, 0).
-    int curvePixels = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 100 && c.red() < 160 && c.green() < 40 && c.blue() < 40)
-                ++curvePixels;
+        // The screenshot stays beside the test as an artifact to look at when this fails.
+        const QString shot
+            = QStringLiteral(CURVESCOPE_BINARY_DIR "/test-artifacts/demo-speed-window.png");
+        QDir().mkpath(QFileInfo(shot).path());
+        QFile::remove(shot);
+        bool ok = false;
+        runX(server, "import", {"-window", window, shot}, &ok);
+        QVERIFY2(ok, "import (imagemagick) could not take the screenshot");
+        const QImage image(shot);
+        QVERIFY(image.width() >= 700 && image.height() >= 500);
+        // The speed curve is the first curve of its plot and so drawn in dark red (128, 0, 0).
+        int curvePixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                curvePixels += c.red() > 100 && c.red() < 160 && c.green() < 40 && c.blue() < 40;
+            }
         }
-    }
-    QVERIFY2(curvePixels > 300,
-        qPrintable(QStringLiteral("only %1 curve pixels in %2").arg(curvePixels).arg(shot)));
+        QVERIFY2(curvePixels > 300,
+            qPrintable(QString("only %1 curve pixels in %2").arg(curvePixels).arg(shot)));
 
-    app.terminate();
-    if (!app.waitForFinished(10000))
-        app.kill();
-}
+        runX(server, "xdotool", {"windowactivate", "--sync", window}, &ok);
+        runX(server, "xdotool", {"windowfocus", "--sync", window}, &ok);
+        runX(server, "xdotool", {"key", "--clearmodifiers", "ctrl+q"}, &ok);
+        QVERIFY(ok);
+        QVERIFY2(app.waitForFinished(20000), "Ctrl+Q did not end the program");
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(app.exitCode(), 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestApplication)
 #include "tst_application.moc"

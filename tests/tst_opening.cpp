@@ -86,9 +86,6 @@ class TestOpening : public QObject {
 private slots:
     void views_data();
     void views();
-    void firingAnglesWithoutGlobalTiming();
-    void temperaturesInFahrenheit();
-    void emptyCylinderTakesNoLegendEntryNorColour();
     void failures_data();
     void failures();
     void failedSecondOpeningLeavesNoSetOpen();
@@ -100,45 +97,63 @@ private slots:
 void TestOpening::views_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("axisTitle");
-    QTest::addColumn<QStringList>("curves");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("expected"); // title|axis title|curves
 
-    const QStringList cylinders = {"A1", "B1", "A2"};
+    const QString angle = QString::fromUtf8("Relative Angle [°CRANK]");
     QTest::newRow("speed") << "speed.tlx"
-                           << "Speed Recording"
-                           << "RPM" << QStringList {"Speed"};
-    QTest::newRow("global timing")
-        << "global_timing.tlx"
-        << "Global Timing Recording" << QString::fromUtf8("Relative Angle [°CRANK]")
-        << QStringList {"Global Timing"};
+                           << ""
+                           << "Speed Recording|RPM|Speed";
+    QTest::newRow("global timing") << "global_timing.tlx"
+                                   << ""
+                                   << "Global Timing Recording|" + angle + "|Global Timing";
     QTest::newRow("firing angles")
         << "firing_angles.tlx"
-        << "Firing Angles Recording" << QString::fromUtf8("Relative Angle [°CRANK]")
-        << QStringList {"Global Timing", "A1", "B1", "A2"};
+        << ""
+        << "Firing Angles Recording|" + angle + "|Global Timing,A1,B1,A2";
     QTest::newRow("secondary voltages") << "secondary_voltages.tlx"
-                                        << "Secondary Voltages Recording"
-                                        << "Voltage [kV]" << cylinders;
-    QTest::newRow("analog output") << "analog_output.tlx"
-                                   << "Normalized Analog Output Recording"
-                                   << "Normalized Analog Output [%]" << QStringList {"Output"};
-    QTest::newRow("knocking intensity") << "knocking_intensity.tlx"
-                                        << "Knocking Intensity Recording"
-                                        << "Knocking Intensity [%]" << cylinders;
+                                        << ""
+                                        << "Secondary Voltages Recording|Voltage [kV]|A1,B1,A2";
+    QTest::newRow("analog output")
+        << "analog_output.tlx"
+        << ""
+        << "Normalized Analog Output Recording|Normalized Analog Output [%]|Output";
+    QTest::newRow("knocking intensity")
+        << "knocking_intensity.tlx"
+        << ""
+        << "Knocking Intensity Recording|Knocking Intensity [%]|A1,B1,A2";
     QTest::newRow("temperatures") << "temperatures.tlx"
-                                  << "Temperatures Recording"
-                                  << QString::fromUtf8("Temperature [°C]") << cylinders;
+                                  << ""
+                                  << QString::fromUtf8(
+                                         "Temperatures Recording|Temperature [°C]|A1,B1,A2");
+    QTest::newRow("temperatures in Fahrenheit")
+        << "temperatures.tlx"
+        << "fahrenheit" << QString::fromUtf8("Temperatures Recording|Temperature [°F]|A1,B1,A2");
+    // Names are generated zero-based for cylinders the configuration leaves unnamed.
+    QTest::newRow("firing angles without global timing")
+        << "firing_angles.tlx"
+        << "no timing"
+        << "Firing Angles Recording|" + angle + "|# 0,# 1,# 2";
+    // An empty cylinder takes neither a legend entry nor a colour.
+    QTest::newRow("cylinder without samples")
+        << "knocking_intensity.tlx"
+        << "empty cylinder"
+        << "Knocking Intensity Recording|Knocking Intensity [%]|A1,A2";
 }
 
 void TestOpening::views()
 {
     QFETCH(QString, file);
-    QFETCH(QString, title);
-    QFETCH(QString, axisTitle);
-    QFETCH(QStringList, curves);
-
+    QFETCH(QString, variant);
+    QFETCH(QString, expected);
     QTemporaryDir dir;
-    writeSet(dir.path(), 3, {"A1", "B1", "A2"});
+    writeSet(dir.path(), 3, variant == "no timing" ? QStringList() : QStringList {"A1", "B1", "A2"},
+        variant == "fahrenheit" ? "FAHRENHEIT" : QString());
+    if (variant == "no timing")
+        QVERIFY(QFile::remove(dir.filePath("global_timing.tlx")));
+    if (variant == "empty cylinder")
+        QVERIFY(TrendSetFiles::write(
+            dir.path(), file, TrendSetFiles::threeColumns({0, 0}, {0, 2}, {1.0, 2.0})));
     MainWindow window;
     window.show();
     QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
@@ -148,68 +163,26 @@ void TestOpening::views()
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.first().at(0).toBool(), true);
     QVERIFY(setCommandsEnabled(&window, true));
-
     TrendPlot* plot = plotOf(window);
     QVERIFY(plot);
-    QCOMPARE(plot->title().text(), title);
-    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), axisTitle);
-    QCOMPARE(curveTitles(plot), curves);
-    QCOMPARE(curveColours(plot).value(0), QColor(Qt::darkRed));
-    if (curves.size() > 1)
-        QCOMPARE(curveColours(plot).value(1), QColor(Qt::darkGreen));
-
+    QCOMPARE(plot->title().text() + '|' + plot->axisTitle(QwtPlot::yLeft).text() + '|'
+            + curveTitles(plot).join(','),
+        expected);
+    const QList<QColor> colours = curveColours(plot);
+    QCOMPARE(colours.mid(0, 3),
+        (QList<QColor> {Qt::darkRed, Qt::darkGreen, Qt::darkBlue}).mid(0, colours.size()));
     // The first curve plots the file's samples as absolute times.
     auto* curve = static_cast<QwtPlotCurve*>(plot->itemList(QwtPlotItem::Rtti_PlotCurve).first());
-    QCOMPARE(curve->dataSize(), size_t(2));
     QCOMPARE(curve->sample(0).x(), double(Start));
-    QCOMPARE(curve->sample(1).x(), double(Start + 1000));
+    QCOMPARE(curve->sample(int(curve->dataSize()) - 1).x(),
+        double(Start + (variant == "empty cylinder" ? 0 : 1000)));
 
     // Close returns to the empty window, and the plot with its samples is gone at once, before
     // the next set is read (not at some later turn of the event loop).
     QPointer<TrendPlot> closedPlot(plot);
     QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
-    QVERIFY(!plotOf(window));
-    QVERIFY(closedPlot.isNull());
+    QVERIFY(!plotOf(window) && closedPlot.isNull());
     QVERIFY(setCommandsEnabled(&window, false));
-}
-
-void TestOpening::firingAnglesWithoutGlobalTiming()
-{
-    QTemporaryDir dir;
-    writeSet(dir.path(), 2);
-    QVERIFY(QFile::remove(dir.filePath("global_timing.tlx")));
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(dir.filePath("firing_angles.tlx")));
-    QCOMPARE(catcher.messages().size(), 0);
-    // Names are generated zero-based for cylinders the configuration leaves unnamed.
-    QCOMPARE(curveTitles(plotOf(window)), QStringList({"# 0", "# 1"}));
-    QCOMPARE(curveColours(plotOf(window)).value(0), QColor(Qt::darkRed));
-}
-
-void TestOpening::temperaturesInFahrenheit()
-{
-    QTemporaryDir dir;
-    writeSet(dir.path(), 2, {}, "FAHRENHEIT");
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(dir.filePath("temperatures.tlx")));
-    QCOMPARE(
-        plotOf(window)->axisTitle(QwtPlot::yLeft).text(), QString::fromUtf8("Temperature [°F]"));
-}
-
-void TestOpening::emptyCylinderTakesNoLegendEntryNorColour()
-{
-    QTemporaryDir dir;
-    writeSet(dir.path(), 4, {"A1", "B1", "A2", "B2"});
-    QVERIFY(TrendSetFiles::write(dir.path(), "knocking_intensity.tlx",
-        TrendSetFiles::threeColumns({0, 0, 0}, {0, 2, 3}, {1.0, 2.0, 3.0})));
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(dir.filePath("knocking_intensity.tlx")));
-    QCOMPARE(curveTitles(plotOf(window)), QStringList({"A1", "A2", "B2"}));
-    QCOMPARE(curveColours(plotOf(window)),
-        QList<QColor>({QColor(Qt::darkRed), QColor(Qt::darkGreen), QColor(Qt::darkBlue)}));
 }
 
 void TestOpening::failures_data()
