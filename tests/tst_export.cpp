@@ -327,8 +327,6 @@ void TestExport::fullDiskKeepsEarlierFile_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("csv") << "ExportCsv"
                          << "CSV export failed|Unable to write data to file '%1' !\n";
-    QTest::newRow("svg") << "ExportPlot"
-                         << "Plot export failed|Unable to write the plot to file '%1' !\n";
 }
 
 void TestExport::fullDiskKeepsEarlierFile()

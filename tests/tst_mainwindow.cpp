@@ -70,80 +70,46 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void windowShell();
     void commands();
-    void menusAndToolBar();
-    void enabledStatesFollowOpenedOrClosed();
     void dragEnter();
     void dragEnterRefusesUnreadableFile();
 };
 
-void TestMainWindow::windowShell()
-{
-    MainWindow window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta Curve Scope"));
-    QCOMPARE(window.size(), QSize(800, 600));
-    QVERIFY(window.acceptDrops());
-    QVERIFY(window.statusBar() != nullptr);
-    QCOMPARE(window.statusBar()->objectName(), QStringLiteral("statusBar"));
-    QCOMPARE(window.menuBar()->objectName(), QStringLiteral("menuBar"));
-    QVERIFY(window.centralWidget() != nullptr);
-    QCOMPARE(window.centralWidget()->objectName(), QStringLiteral("centralWidget"));
-    QCOMPARE(window.findChildren<QToolBar*>().size(), 1);
-    QCOMPARE(window.findChildren<QToolBar*>().first()->objectName(), QStringLiteral("mainToolBar"));
-    QCOMPARE(window.toolBarArea(window.findChildren<QToolBar*>().first()), Qt::TopToolBarArea);
-}
-
 void TestMainWindow::commands()
 {
     MainWindow window;
-    for (const Command& command : Commands) {
-        QAction* action = findAction(&window, QString::fromUtf8(command.text));
-        QVERIFY2(action != nullptr, command.text);
-        QCOMPARE(action->statusTip(), QString::fromUtf8(command.statusTip));
-        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(command.shortcut)));
-        QCOMPARE(action->isEnabled(), command.enabledAtStart);
-        QVERIFY2(!action->icon().isNull(), command.text);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta Curve Scope"));
+    QVERIFY(window.acceptDrops());
+    QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
+    for (const bool opened : {false, true, false}) {
+        if (opened)
+            emit window.FileOpenedOrClosed(true);
+        else if (spy.size() > 0)
+            QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
+        for (const Command& command : Commands) {
+            QAction* action = findAction(&window, QString::fromUtf8(command.text));
+            QVERIFY2(action != nullptr && !action->icon().isNull(), command.text);
+            QCOMPARE(action->statusTip(), QString::fromUtf8(command.statusTip));
+            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(command.shortcut)));
+            QCOMPARE(action->isEnabled(), opened || command.enabledAtStart);
+        }
     }
-}
+    // Close returns to the empty state and says so.
+    QCOMPARE(spy.size(), 2);
+    QCOMPARE(spy.last().at(0).toBool(), false);
+    QCOMPARE(window.centralWidget()->metaObject()->className(), "QWidget");
 
-void TestMainWindow::menusAndToolBar()
-{
-    MainWindow window;
     const QList<QAction*> menus = window.menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
-    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Help"));
+    QCOMPARE(actionTexts(menus), QStringList({"&File", "&Help"}));
     QCOMPARE(actionTexts(menus.at(0)->menu()->actions()),
         QStringList({"&Open", "&Close", "|", "&Export to CSV", "Export &Plot", "|", "&Quit"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()->actions()),
         QStringList({"&Set Language", "&Tips and Tricks...", "|", "&About"}));
-
     // The copy command is reached by the tool bar and Ctrl+C only, never through a menu.
-    QToolBar* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
-    QVERIFY(toolBar);
-    QCOMPARE(actionTexts(toolBar->actions()),
+    QCOMPARE(window.findChildren<QToolBar*>().size(), 1);
+    QCOMPARE(actionTexts(window.findChild<QToolBar*>()->actions()),
         QStringList({"&Open", "&Close", "&Export to CSV", "Export &Plot", "Copy plot to clipboard",
             "&Tips and Tricks..."}));
-}
-
-void TestMainWindow::enabledStatesFollowOpenedOrClosed()
-{
-    MainWindow window;
-    QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
-    emit window.FileOpenedOrClosed(true);
-    for (const Command& command : Commands)
-        QVERIFY2(findAction(&window, QString::fromUtf8(command.text))->isEnabled(), command.text);
-
-    // Close returns to the empty state: the five set commands go off again, the plot goes.
-    QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
-    QCOMPARE(spy.size(), 2);
-    QCOMPARE(spy.last().at(0).toBool(), false);
-    for (const Command& command : Commands)
-        QCOMPARE(findAction(&window, QString::fromUtf8(command.text))->isEnabled(),
-            command.enabledAtStart);
-    QVERIFY(window.centralWidget() != nullptr);
-    QCOMPARE(window.centralWidget()->metaObject()->className(), "QWidget");
 }
 
 void TestMainWindow::dragEnter()
