@@ -2,6 +2,7 @@
 
 #include "MinMaxIndex.h"
 #include "TrendCurve.h"
+#include "TrendPlot.h"
 #include "TrendSeriesData.h"
 
 #include <QFile>
@@ -18,10 +19,14 @@
 #include <qwt_point_data.h>
 #include <qwt_series_data.h>
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -149,6 +154,36 @@ int CountColor(const QImage& image, QRgb color)
     return count;
 }
 
+// Ends the test run with a message when its scope takes longer than the limit, so that a
+// drawing that never finishes fails instead of hanging.
+class Watchdog {
+public:
+    Watchdog(int seconds, const char* what)
+        : m_thread([this, seconds, what] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (!m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_finished; }))
+                qFatal("%s did not finish within %d s", what, seconds);
+        })
+    {
+    }
+
+    ~Watchdog()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Shape)
@@ -165,6 +200,7 @@ private slots:
     void pictureEqualsFullDrawing();
     void renderedImageEqualsFullDrawing_data();
     void renderedImageEqualsFullDrawing();
+    void noisyPlotExportFinishes();
     void vectorDocumentIsReducedAtItsResolution();
     void vectorColumnsFollowTheFinerResolution_data();
     void vectorColumnsFollowTheFinerResolution();
@@ -321,19 +357,26 @@ void TestCurveLod::pictureEqualsFullDrawing()
 void TestCurveLod::renderedImageEqualsFullDrawing_data()
 {
     QTest::addColumn<int>("dotsPerInch"); // 0: the plot's own
+    QTest::addColumn<Shape>("shape");
+    QTest::addColumn<int>("count");
     QTest::addColumn<double>("tolerance");
-    QTest::newRow("image at the screen's resolution") << 0 << 0.0;
+    QTest::newRow("image at the screen's resolution")
+        << 0 << Shape::NoiseWithSpikes << 300000 << 0.0;
     // Scaled painters put points between pixels, where a few pixels on the band's edges may
     // differ.
-    QTest::newRow("image at 300 dpi") << 300 << 0.0005;
-    QTest::newRow("image at 72 dpi") << 72 << 0.003;
+    QTest::newRow("image at 300 dpi") << 300 << Shape::NoiseWithSpikes << 300000 << 0.0005;
+    QTest::newRow("image at 72 dpi") << 72 << Shape::NoiseWithSpikes << 300000 << 0.003;
+    // Nothing to reduce: the same points, drawn in pieces instead of one polyline.
+    QTest::newRow("sparse image at 170 dpi") << 170 << Shape::Sparse << 3000 << 0.0;
 }
 
 void TestCurveLod::renderedImageEqualsFullDrawing()
 {
     QFETCH(int, dotsPerInch);
+    QFETCH(Shape, shape);
+    QFETCH(int, count);
     QFETCH(double, tolerance);
-    const Series s = MakeSeries(Shape::NoiseWithSpikes, 300000, 7);
+    const Series s = MakeSeries(shape, count, 7);
     const View view = ViewOf(s, 0.0, 1.0, -0.02, 1.02);
     // Compared with the full polyline drawn in one piece: Qwt's cuts add end caps of their own.
     const bool defaultSplitting = QwtPainter::polylineSplitting();
@@ -354,6 +397,33 @@ void TestCurveLod::renderedImageEqualsFullDrawing()
     QVERIFY2(differing <= qMax(2.0, tolerance * actual.width() * actual.height()),
         qPrintable(QString::number(differing)));
     QVERIFY(lod->LastDrawnPointCount() <= 6 * 16 * (actual.width() + 2));
+}
+
+// Regression: six curves of noisy knocking values froze Export Plot for minutes, the reduced
+// polyline being stroked as one outline.
+void TestCurveLod::noisyPlotExportFinishes()
+{
+    TrendPlot plot;
+    std::mt19937 random(1);
+    std::uniform_real_distribution<double> percent(0.0, 100.0);
+    for (int c = 0; c < 6; ++c) {
+        QVector<double> times(50000);
+        QVector<double> values(50000);
+        for (int i = 0; i < times.size(); ++i) {
+            times[i] = 1.7e12 + 10.0 * i;
+            values[i] = percent(random);
+        }
+        plot.AddCurve(times, values, QString::number(c));
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plot.png"));
+    {
+        const Watchdog watchdog(60, "Exporting six noisy curves");
+        QwtPlotRenderer().renderDocument(&plot, path, QSizeF(300.0, 200.0), 170);
+    }
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(2008, 1339));
+    QVERIFY(CountColor(image, QColor(Qt::darkCyan).rgb()) > 10000); // the last curve, on top
 }
 
 void TestCurveLod::vectorDocumentIsReducedAtItsResolution()

@@ -14,6 +14,12 @@
 //   replot_speedup_zoom   the same, zoomed to 1 % of the time range
 //   lod_pixels_differing  canvas pixels that differ between the two pictures, full view
 //   open_read_fraction    reading time / (reading + plot set-up + first paint)
+//
+// Export (also alone: curvescope-bench-replot export): six curves of one shape (noisy knocking
+// values, a smooth wave, sparse samples, times out of order) exported as Export Plot does it
+// (300 x 200 mm at 170 dpi, to png, pdf and svg), once drawn by plain QwtPlotCurves and once by
+// TrendPlot::AddCurve, at 5,000 and at 500,000 samples per curve. Its figures:
+//   export_speedup_<shape>_<samples>_<format>  plain export time / level-of-detail export time
 
 #include "ConfigurationReader.h"
 #include "DatafileReaderTwoColumns.h"
@@ -35,10 +41,13 @@
 #include <qwt_painter.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_renderer.h>
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <cstdio>
+#include <random>
 #include <vector>
 
 namespace {
@@ -151,6 +160,103 @@ bool Fail(const QString& message)
     return false;
 }
 
+enum class ExportShape { Noisy, Smooth, Sparse, OutOfOrder };
+
+// One curve of a knocking recording (random intensities in percent, 10 ms apart), a smooth
+// temperature-like wave, samples minutes apart, or a series whose every 50th time jumps back.
+void MakeExportSeries(
+    ExportShape shape, int count, quint32 seed, QVector<double>& times, QVector<double>& values)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    times.resize(count);
+    values.resize(count);
+    double t = 1772436600000.0;
+    for (int i = 0; i < count; ++i) {
+        switch (shape) {
+        case ExportShape::Noisy:
+            t += 10.0;
+            values[i] = 100.0 * unit(random);
+            break;
+        case ExportShape::Smooth:
+            t += 10.0;
+            values[i] = 80.0 + 20.0 * std::sin(i * 6.0 / count) + 0.01 * unit(random);
+            break;
+        case ExportShape::Sparse:
+            t += 60000.0 * (0.5 + unit(random));
+            values[i] = 50.0 + 10.0 * std::sin(i * 0.3) + unit(random);
+            break;
+        case ExportShape::OutOfOrder:
+            t += 10.0;
+            values[i] = 100.0 * unit(random);
+            break;
+        }
+        times[i] = (shape == ExportShape::OutOfOrder && i % 50 == 49) ? t - 30000.0 : t;
+    }
+}
+
+// Milliseconds of the fastest of a few exports, limited to about a minute in all.
+double TimeExport(QwtPlot& plot, const QString& fileName)
+{
+    std::vector<double> times;
+    const Stopwatch total;
+    while (times.size() < 3 && (times.empty() || total.WallMs() < 20000)) {
+        const Stopwatch stopwatch;
+        QwtPlotRenderer().renderDocument(&plot, fileName, QSizeF(300.0, 200.0), 170);
+        times.push_back(stopwatch.ElapsedMs());
+    }
+    return Fastest(times);
+}
+
+void BenchmarkExport(const QString& folder)
+{
+    const struct {
+        ExportShape shape;
+        const char* name;
+    } shapes[] = {{ExportShape::Noisy, "noisy"}, {ExportShape::Smooth, "smooth"},
+        {ExportShape::Sparse, "sparse"}, {ExportShape::OutOfOrder, "outoforder"}};
+    const char* const formats[] = {"png", "pdf", "svg"};
+    QStringList figures;
+    for (const auto& shape : shapes) {
+        for (const int count : {5000, 500000}) {
+            TrendPlot plainPlot;
+            TrendPlot lodPlot;
+            for (int c = 0; c < 6; ++c) {
+                QVector<double> times;
+                QVector<double> values;
+                MakeExportSeries(shape.shape, count, static_cast<quint32>(c + 1), times, values);
+                auto* plain = new QwtPlotCurve(QStringLiteral("Cylinder %1").arg(c + 1));
+                plain->setPen(plainPlot.NextPen());
+                plain->attach(&plainPlot);
+                plain->setSamples(times, values);
+                lodPlot.AddCurve(times, values, QStringLiteral("Cylinder %1").arg(c + 1));
+            }
+            plainPlot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>()->setZoomBase(true);
+            ShowAndSettle(plainPlot);
+            ShowAndSettle(lodPlot);
+            for (const char* format : formats) {
+                const QString base = folder + QStringLiteral("/export-%1-%2")
+                                                  .arg(QLatin1String(shape.name))
+                                                  .arg(count);
+                const double plainMs = TimeExport(
+                    plainPlot, base + QStringLiteral("-plain.") + QLatin1String(format));
+                const double lodMs
+                    = TimeExport(lodPlot, base + QStringLiteral("-lod.") + QLatin1String(format));
+                std::printf("export_%s_%d_%s_plain_ms=%.1f\nexport_%s_%d_%s_lod_ms=%.1f\n",
+                    shape.name, count, format, plainMs, shape.name, count, format, lodMs);
+                std::fflush(stdout);
+                figures << QStringLiteral("export_speedup_%1_%2_%3=%4")
+                               .arg(QLatin1String(shape.name))
+                               .arg(count)
+                               .arg(QLatin1String(format))
+                               .arg(plainMs / lodMs, 0, 'f', 2);
+            }
+        }
+    }
+    for (const QString& figure : figures)
+        std::printf("%s\n", qPrintable(figure));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -159,6 +265,11 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() > 1 && args.at(1) == QLatin1String("export")) {
+        QTemporaryDir exportFolder;
+        BenchmarkExport(exportFolder.path());
+        return 0;
+    }
     const qint64 samples = args.size() > 1 ? args.at(1).toLongLong() : 20000000;
     const qint64 openLines = args.size() > 2 ? args.at(2).toLongLong() : 10000000;
     QTemporaryDir temporary;
@@ -283,5 +394,6 @@ int main(int argc, char* argv[])
     std::printf("replot_speedup_zoom=%.1f\n", plainZoom / lodZoom);
     std::printf("lod_pixels_differing=%d\n", differing);
     std::printf("open_read_fraction=%.3f\n", readMs / openMs);
+    BenchmarkExport(folder);
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QLineF>
+#include <QPen>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -106,6 +108,84 @@ private:
     const QwtScaleMap& m_yMap;
     bool m_align;
 };
+
+// Whether the raster engine strokes the pen as a filled outline (its fast path for pens of at
+// most one device pixel draws lines directly, in linear time).
+bool IsOutlinedOnRaster(const QPainter& painter)
+{
+    const QPen pen = painter.pen();
+    const double width = std::max(1.0, pen.widthF());
+    if (pen.isCosmetic())
+        return width > 1.0;
+    const QTransform transform = painter.combinedTransform();
+    const double scale = std::sqrt(std::abs(transform.determinant()));
+    return width * scale > 1.0;
+}
+
+void DrawPolylineInOnePiece(QPainter* painter, const QPolygonF& polyline)
+{
+    const bool splitting = QwtPainter::polylineSplitting();
+    QwtPainter::setPolylineSplitting(false);
+    QwtPainter::drawPolyline(painter, polyline);
+    QwtPainter::setPolylineSplitting(splitting);
+}
+
+// A stroke from `from` toward `toward`, so short that its far end stays inside the stroke of the
+// segment between the two: with the pen's caps it draws the cap at `from`.
+QPointF StubEnd(const QPointF& from, const QPointF& toward)
+{
+    const double length = QLineF(from, toward).length();
+    if (!(length > 0.0) || !std::isfinite(length))
+        return from;
+    return from + (toward - from) * (std::min(length, 1.0 / 64.0) / length);
+}
+
+// Draws a long polyline with a wide pen on the raster engine in linear time and with the pixels
+// of one piece: pieces with flat ends that meet at a shared point, the pen's join at each such
+// point drawn by a stub of two short strokes, and the pen's caps only at the two real ends.
+// Painting a pixel twice shows only with translucent or smoothed pens; those get Qwt's own
+// cutting, as a plain curve does.
+void DrawOutlinedPolyline(QPainter* painter, const QPolygonF& polyline)
+{
+    constexpr int PieceSize = 12;
+    const int count = polyline.size();
+    const QPen pen = painter->pen();
+    if (count <= PieceSize) {
+        DrawPolylineInOnePiece(painter, polyline);
+        return;
+    }
+    if (pen.color().alpha() != 255 || pen.brush().style() != Qt::SolidPattern
+        || painter->testRenderHint(QPainter::Antialiasing)) {
+        QwtPainter::drawPolyline(painter, polyline);
+        return;
+    }
+    const QPointF* points = polyline.constData();
+    if (pen.capStyle() != Qt::FlatCap) {
+        int first = 1;
+        while (first < count - 1 && points[first] == points[0])
+            ++first;
+        painter->drawLine(QLineF(points[0], StubEnd(points[0], points[first])));
+        int last = count - 2;
+        while (last > 0 && points[last] == points[count - 1])
+            --last;
+        painter->drawLine(QLineF(points[count - 1], StubEnd(points[count - 1], points[last])));
+    }
+    QPen flat(pen);
+    flat.setCapStyle(Qt::FlatCap);
+    painter->setPen(flat);
+    for (int start = 0;; start += PieceSize - 1) {
+        const int size = std::min(PieceSize, count - start);
+        painter->drawPolyline(points + start, size);
+        const int joint = start + size - 1;
+        if (joint >= count - 1)
+            break;
+        const QPointF join[3]
+            = {StubEnd(points[joint], points[joint - 1]), points[joint],
+                StubEnd(points[joint], points[joint + 1])};
+        painter->drawPolyline(join, 3);
+    }
+    painter->setPen(pen);
+}
 
 } // namespace
 
@@ -267,11 +347,12 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     if (testPaintAttribute(ClipPolygons))
         polyline = QwtClipper::clipPolygonF(clipRect, polyline, false);
 
-    // Qwt cuts polylines into pieces of a few points on raster painters (a workaround for the
-    // raster engine of Qt 4); every cut adds end caps, so the picture would depend on where the
-    // cuts fall. The reduced polyline is short: draw it in one piece.
-    const bool splitting = QwtPainter::polylineSplitting();
-    QwtPainter::setPolylineSplitting(false);
-    QwtPainter::drawPolyline(painter, polyline);
-    QwtPainter::setPolylineSplitting(splitting);
+    // Qwt cuts polylines into pieces of a few points on raster painters: the raster engine
+    // fills a wide stroke as one outline, which takes quadratic time in its length. Every Qwt cut
+    // adds end caps, so the picture would depend on where the cuts fall; the cuts here add none.
+    const QPaintEngine* engine = painter->paintEngine();
+    if (engine && engine->type() == QPaintEngine::Raster && IsOutlinedOnRaster(*painter))
+        DrawOutlinedPolyline(painter, polyline);
+    else
+        DrawPolylineInOnePiece(painter, polyline);
 }

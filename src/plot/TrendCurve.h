@@ -21,7 +21,9 @@ class TrendSeriesData;
 // an image (a raster export at another resolution) cuts sixteen columns per image pixel. Vector
 // painters (SVG, PDF, PostScript) cut columns of 1/dpi inch, dpi being the larger of the paint
 // device's resolution and VectorResolution(): documents of huge recordings stay small while the
-// curve is still resolved finer than the document is printed.
+// curve is still resolved finer than the document is printed. Where the raster engine strokes the
+// pen as an outline (a scaled painter), the polyline is drawn in short pieces that leave the
+// picture as one piece would draw it, since one long outline takes the engine quadratic time.
 class TrendCurve : public QwtPlotCurve {
 public:
     // Column resolution for vector output unless set otherwise: finer than the 170 dpi at which
