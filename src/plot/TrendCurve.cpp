@@ -147,10 +147,11 @@ QPointF StubEnd(const QPointF& from, const QPointF& toward)
 // cutting, as a plain curve does.
 void DrawOutlinedPolyline(QPainter* painter, const QPolygonF& polyline)
 {
-    constexpr int PieceSize = 12;
+    constexpr int MaxPieceSize = 64;
+    constexpr double MaxPieceExtent = 4.0;
     const int count = polyline.size();
     const QPen pen = painter->pen();
-    if (count <= PieceSize) {
+    if (count <= MaxPieceSize) {
         DrawPolylineInOnePiece(painter, polyline);
         return;
     }
@@ -173,16 +174,31 @@ void DrawOutlinedPolyline(QPainter* painter, const QPolygonF& polyline)
     QPen flat(pen);
     flat.setCapStyle(Qt::FlatCap);
     painter->setPen(flat);
-    for (int start = 0;; start += PieceSize - 1) {
-        const int size = std::min(PieceSize, count - start);
-        painter->drawPolyline(points + start, size);
-        const int joint = start + size - 1;
-        if (joint >= count - 1)
+    // The engine's time grows with the number of pixels that one outline touches, not with its
+    // points: a piece ends after MaxPieceSize points or once it spans MaxPieceExtent device
+    // pixels across, so that zig-zags within a column go in long pieces and wide strokes across
+    // many columns in short ones.
+    const QTransform transform = painter->combinedTransform();
+    const double maxExtent = MaxPieceExtent / std::sqrt(std::abs(transform.determinant()));
+    for (int start = 0;;) {
+        int end = start + 1;
+        double left = std::min(points[start].x(), points[end].x());
+        double right = std::max(points[start].x(), points[end].x());
+        while (end + 1 < count && end - start + 1 < MaxPieceSize) {
+            const double x = points[end + 1].x();
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (right - left > maxExtent)
+                break;
+            ++end;
+        }
+        painter->drawPolyline(points + start, end - start + 1);
+        if (end >= count - 1)
             break;
-        const QPointF join[3]
-            = {StubEnd(points[joint], points[joint - 1]), points[joint],
-                StubEnd(points[joint], points[joint + 1])};
+        const QPointF join[3] = {StubEnd(points[end], points[end - 1]), points[end],
+            StubEnd(points[end], points[end + 1])};
         painter->drawPolyline(join, 3);
+        start = end;
     }
     painter->setPen(pen);
 }
@@ -234,7 +250,8 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         const QPaintDevice* device = painter->device();
         const double deviceDpi = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
         const QPaintEngine* engine = painter->paintEngine();
-        if (engine && engine->type() == QPaintEngine::Raster) {
+        const bool raster = engine && engine->type() == QPaintEngine::Raster;
+        if (raster) {
             // A scaled painter on an image (a raster export at its own resolution): points land
             // between pixels, where no reduction is exact; sixteen columns per pixel keep the
             // difference to a few pixels on the edges of a dense band.
@@ -246,6 +263,10 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         offset = transform.dx();
         reduce = m_vectorResolution > 0.0 && !transform.isRotating() && scale > 0.0
             && std::isfinite(scale) && std::isfinite(offset);
+        // A column keeps up to six samples: a document of fewer samples gains nothing, and Qwt
+        // maps them without the detour.
+        if (!raster && to - from + 1 <= 6.0 * canvasRect.width() * scale * columnsPerDeviceUnit)
+            reduce = false;
     }
     if (!reduce) {
         m_lastDrawnPointCount = to - from + 1;
