@@ -9,6 +9,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <qwt_clipper.h>
 #include <qwt_painter.h>
 #include <qwt_point_mapper.h>
@@ -50,10 +51,14 @@ public:
     void Single(int index) { Append(index); }
 
     // first and last bound the column; minIndex and maxIndex are the extremes of the samples
-    // from first + 2 to last - 2 (any value when there are none).
-    void Column(int first, int minIndex, int maxIndex, int last)
+    // from first + 2 to last - 2 (any value when there are none). A column at an infinite
+    // position or with an infinite value among the samples that the reduction looks at keeps all
+    // its samples: Qwt maps infinities to arbitrary far-off pixels, so the order of the values
+    // says nothing about the order of the pixels there.
+    void Column(double column, int first, int minIndex, int maxIndex, int last)
     {
-        if (last - first < 4) {
+        if (last - first < 4 || !std::isfinite(column)
+            || !AllFinite({first, first + 1, minIndex, maxIndex, last - 1, last})) {
             for (int i = first; i <= last; ++i)
                 Append(i);
             return;
@@ -98,6 +103,14 @@ public:
     }
 
 private:
+    bool AllFinite(std::initializer_list<int> indices) const
+    {
+        bool finite = true;
+        for (const int i : indices)
+            finite &= std::isfinite(m_y[i]);
+        return finite;
+    }
+
     double Row(int index) const { return RoundHalfAwayFromZero(m_yMap.transform(m_y[index])); }
 
     void Append(int index) { m_points.append(QPointF(m_x[index], m_y[index])); }
@@ -319,13 +332,14 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         if (begin > from)
             columns.Single(begin - 1);
         for (int i = begin; i < visibleEnd;) {
-            const int next = searchFrom(i + 1, visibleEnd, column(x[i]));
+            const double c = column(x[i]);
+            const int next = searchFrom(i + 1, visibleEnd, c);
             const int last = next - 1;
             int minIndex = i;
             int maxIndex = i;
             if (last - i >= 4)
                 index.Find(i + 2, last - 2, minIndex, maxIndex);
-            columns.Column(i, minIndex, maxIndex, last);
+            columns.Column(c, i, minIndex, maxIndex, last);
             i = next;
         }
         if (visibleEnd < end)
@@ -350,7 +364,7 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                         maxIndex = k;
                 }
             }
-            columns.Column(i, minIndex, maxIndex, last);
+            columns.Column(c, i, minIndex, maxIndex, last);
             i = next;
         }
     }

@@ -18,6 +18,18 @@ TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<dou
         ordered &= x[i] >= x[i - 1];
     m_nonDecreasing = ordered;
 
+    // Infinities (the readers keep them) and NaN make the rectangle that Qwt computes depend on
+    // the order of the samples through QRectF's arithmetic on them. The zoom base has to be what
+    // a plain curve gives, so such data gets Qwt's own computation. v - v is 0 for numbers only.
+    const double* y = m_values.constData();
+    bool finite = true;
+    for (int i = 0; i < count; ++i)
+        finite &= x[i] - x[i] == 0.0 && y[i] - y[i] == 0.0;
+    if (!finite) {
+        d_boundingRect = qwtBoundingRect(*this);
+        return;
+    }
+
     // The bounding rectangle without visiting every sample through a virtual call, as the
     // default of QwtSeriesData would: the value index knows the extremes, ordered times have
     // theirs at the ends.
