@@ -1,6 +1,8 @@
 // The main window shell: commands, menus, tool bar, enabled states and the drag-enter rules.
 
 #include "MainWindow.h"
+#include "ModalCatcher.h"
+#include "TrendSetFiles.h"
 
 #include <QAction>
 #include <QMenu>
@@ -11,6 +13,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -73,6 +76,7 @@ private slots:
     void commands();
     void dragEnter();
     void dragEnterRefusesUnreadableFile();
+    void dropChecksTheFileAgain();
 };
 
 void TestMainWindow::commands()
@@ -162,6 +166,29 @@ void TestMainWindow::dragEnterRefusesUnreadableFile()
     QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
     MainWindow window;
     QVERIFY(!dragAccepted(window, {QUrl::fromLocalFile(file.fileName())}));
+}
+
+// Regression: a file swapped for a pipe after the drag entered was opened and blocked the window.
+void TestMainWindow::dropChecksTheFileAgain()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("named pipes are made with mkfifo");
+#else
+    QTemporaryDir dir;
+    QVERIFY(TrendSetFiles::write(
+        dir.path(), "configuration.tlx", TrendSetFiles::configuration(1456823700000, 1)));
+    const QString pipe = dir.filePath("speed.tlx");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe), 0600), 0);
+
+    MainWindow window;
+    ModalCatcher catcher;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(pipe)});
+    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+    QCOMPARE(catcher.messages().size(), 0);
+    QCOMPARE(window.centralWidget()->metaObject()->className(), "QWidget");
+#endif
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -14,6 +14,10 @@
 #include <qwt_text.h>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
 
@@ -220,6 +224,21 @@ void TestOpening::failures_data()
         << "emptyspeed"
         << "speed.tlx"
         << "3|Data file is empty|File speed.tlx does not contain any usable data.";
+    // Far larger than any configuration: refused without being read whole.
+    QTest::newRow("configuration over 1 MiB") << "hugeconfig"
+                                              << "speed.tlx" << invalid;
+#ifdef Q_OS_UNIX
+    // Regression: pipes and devices were opened and read, blocking the window for good.
+    const QString unreadable = "3|Reading file failed|Unable to read data from file %P!";
+    QTest::newRow("configuration is a pipe") << "fifoconfig"
+                                             << "speed.tlx" << missing;
+    QTest::newRow("configuration links to /dev/zero") << "zeroconfig"
+                                                      << "speed.tlx" << missing;
+    QTest::newRow("data file is a pipe") << "fifodata"
+                                         << "speed.tlx" << unreadable;
+    QTest::newRow("data file links to /dev/urandom") << "randomdata"
+                                                     << "speed.tlx" << unreadable;
+#endif
 }
 
 void TestOpening::failures()
@@ -229,7 +248,17 @@ void TestOpening::failures()
     QFETCH(QString, text);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
-    if (case_ != "noconfig") {
+    const QString configurationPath = dir.filePath("configuration.tlx");
+#ifdef Q_OS_UNIX
+    if (case_ == "fifoconfig" || case_ == "fifodata")
+        QCOMPARE(::mkfifo(QFile::encodeName(case_ == "fifodata" ? path : configurationPath), 0600),
+            0);
+    if (case_ == "zeroconfig")
+        QVERIFY(QFile::link("/dev/zero", configurationPath));
+    if (case_ == "randomdata")
+        QVERIFY(QFile::link("/dev/urandom", path));
+#endif
+    if (!case_.endsWith("config")) {
         QByteArray configuration = TrendSetFiles::configuration(Start, 4);
         if (case_ == "invalid")
             configuration.replace("DeviceId=17", "DeviceId=abc");
@@ -237,7 +266,10 @@ void TestOpening::failures()
             configuration.replace("NumberCylinder=4", "NumberCylinder=0");
         QVERIFY(TrendSetFiles::write(dir.path(), "configuration.tlx", configuration));
     }
-    if (file != "configuration.tlx") {
+    if (case_ == "hugeconfig")
+        QVERIFY(TrendSetFiles::write(dir.path(), "configuration.tlx",
+            TrendSetFiles::configuration(Start, 4) + QByteArray(1 << 20, '\n')));
+    if (file != "configuration.tlx" && !case_.endsWith("data")) {
         const QByteArray data = case_ == "emptyspeed"
             ? QByteArray("\n\nxyz\n1,5\t2\n")
             : TrendSetFiles::threeColumns({0}, {0}, {1.0});

@@ -138,18 +138,16 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1)
         return;
-    const QFileInfo info(urls.first().toLocalFile());
-    if (!info.isFile() || !info.isReadable())
-        return;
-    if (info.suffix() != TrendFileExtension.mid(1))
-        return;
-    event->acceptProposedAction();
+    if (IsReadableTrendFile(urls.first().toLocalFile()))
+        event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
+    // The file may have been replaced since the drag entered (by a pipe, say, that would block
+    // the reading): the drag rules are asked again for what is there now.
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty())
+    if (urls.size() != 1 || !IsReadableTrendFile(urls.first().toLocalFile()))
         return;
     LoadTrendSet(urls.first().toLocalFile());
 }

@@ -53,6 +53,9 @@ private:
     void CreateMenus();
     void CreateToolBars();
 
+    // A readable regular file whose suffix is exactly "tlx": the rule for the command line and
+    // for dragged and dropped files.
+    static bool IsReadableTrendFile(const QString& path);
     bool ReadDataFile(const QString& path);
     bool PlotData(const QString& path);
 

@@ -14,13 +14,10 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace {
-// A readable regular file whose suffix is exactly "tlx": the rule for the command line and drops.
-bool IsReadableTrendFile(const QString& path)
+bool MainWindow::IsReadableTrendFile(const QString& path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isReadable() && info.suffix() == TrendFileExtension.mid(1);
-}
 }
 
 void MainWindow::OpenFile()

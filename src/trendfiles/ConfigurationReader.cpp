@@ -1,11 +1,11 @@
 #include "ConfigurationReader.h"
 
 #include "DeviceTypes.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -44,13 +44,18 @@ void ReadRequired(const QString& content, const char* key, T* field, bool* valid
 
 bool ConfigurationReader::ReadFile(const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!RegularFile::Open(&file, QIODevice::Text))
         return false;
-    const QByteArray bytes = file.readAll();
+    // One byte more than allowed tells a file that is too large without reading it whole, also
+    // when it grows after its size was taken.
+    const QByteArray bytes = file.size() > MaxFileSize ? QByteArray() : file.read(MaxFileSize + 1);
+    const bool tooLarge = bytes.size() > MaxFileSize || !file.atEnd();
     file.close();
+    if (tooLarge) {
+        m_valid = false;
+        return true;
+    }
 
     // The device pads some files with NUL bytes: the text ends at the first one.
     const int nul = bytes.indexOf('\0');

@@ -1,5 +1,7 @@
 #include "TrendLineScanner.h"
 
+#include "RegularFile.h"
+
 #include <cstring>
 #include <new>
 
@@ -19,7 +21,7 @@ bool TrendLineScanner::Open(const QString& path)
 {
     m_file.setFileName(path);
     // Unbuffered: the blocks are read straight into the scanner's buffer.
-    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!RegularFile::Open(&m_file, QIODevice::Unbuffered))
         return false;
     m_fileSize = m_file.size();
     m_capacity = BlockSize;
