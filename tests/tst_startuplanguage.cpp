@@ -217,6 +217,11 @@ void TestStartupLanguage::installsCataloguesForStoredLanguage_data()
     QTest::newRow("French, both catalogues")
         << int(QLocale::French) << QStringList {"fr"} << QStringList {"fr"}
         << "fr_FR fr-program fr-toolkit fr-program 37 2";
+    // Regression: codes outside Qt's language table made QLocale read past its tables.
+    for (const int code : {int(QLocale::LastLanguage) + 1, 100000, 2147483647, -1})
+        QTest::newRow(qPrintable(QString("code %1, out of range").arg(code)))
+            << code << QStringList {"de"} << QStringList {"de"}
+            << QString(fallback).replace("de_DE", QString::number(code)).prepend(english);
 }
 
 void TestStartupLanguage::installsCataloguesForStoredLanguage()

@@ -11,12 +11,30 @@
 
 #include <memory>
 
+namespace {
+// The one message of the start-up step; the program then runs in English, also next time.
+void ReportMissingLanguage(const QString& name, QSettings* settings)
+{
+    QMessageBox::critical(nullptr, QStringLiteral("Error"),
+        QStringLiteral("Could not load language data for %1.\nSwitching to English.").arg(name));
+    settings->setValue(ApplicationIdentity::LanguageKey, static_cast<int>(QLocale::English));
+}
+}
+
 void ApplyStartupLanguage() { ApplyStartupLanguageFrom(ApplicationIdentity::LanguageFolder()); }
 
 void ApplyStartupLanguageFrom(const QString& languageFolder)
 {
     QSettings settings;
     const int code = settings.value(ApplicationIdentity::LanguageKey, 0).toInt();
+    if (code < 0 || code > QLocale::LastLanguage) {
+        // Qt indexes its locale tables with the code unchecked: a damaged setting must never
+        // reach QLocale. It is corrected like a language that has no catalogue.
+        qDebug() << "Language:" << code;
+        ReportMissingLanguage(QString::number(code), &settings);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+        return;
+    }
     QLocale locale(static_cast<QLocale::Language>(code), QLocale::AnyCountry);
     // The C (POSIX) locale of a bare system or service account is English text with plain
     // number formats: no catalogue is needed for it, and asking for one would greet such users
@@ -44,11 +62,7 @@ void ApplyStartupLanguageFrom(const QString& languageFolder)
     if (!programTranslator->load(programCatalogue, languageFolder)) {
         qDebug() << "File not found:" << languageFolder << programCatalogue;
         if (!english) {
-            QMessageBox::critical(nullptr, QStringLiteral("Error"),
-                QStringLiteral("Could not load language data for %1.\n"
-                               "Switching to English.")
-                    .arg(locale.name()));
-            settings.setValue(ApplicationIdentity::LanguageKey, static_cast<int>(QLocale::English));
+            ReportMissingLanguage(locale.name(), &settings);
             locale = QLocale(QLocale::English, QLocale::AnyCountry);
         }
         toolkitTranslator.reset();
