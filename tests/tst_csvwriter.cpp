@@ -5,6 +5,7 @@
 #include "CsvCellFormatter.h"
 #include "FailingDevice.h"
 #include "LocalTimeOffsetCache.h"
+#include "LockedFolder.h"
 #include "PlainCsvWriting.h"
 
 #include <QtTest>
@@ -115,6 +116,7 @@ private slots:
     void filesMatchStraightforwardWriter();
     void replacesExistingFile();
     void failingDeviceFailsTheExport();
+    void folderThatRefusesNewFiles();
     void cellsMatchQt_data();
     void cellsMatchQt();
 
@@ -338,6 +340,34 @@ void TestCsvWriter::replacesExistingFile()
     QCOMPARE(QDir(m_dir.path()).entryList({"existing*"}, QDir::Files | QDir::Hidden),
         QStringList {"existing.csv"});
     QVERIFY(QFile::remove(path));
+}
+
+// Regression: every export failed in a folder that lets existing files be overwritten only.
+void TestCsvWriter::folderThatRefusesNewFiles()
+{
+    const QString folder = m_dir.filePath("locked");
+    QVERIFY(QDir(m_dir.path()).mkdir("locked"));
+    const QString pairs = folder + "/pairs.csv";
+    const QString list = folder + "/list.csv";
+    for (const QString& path : {pairs, list}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1000, 'x'));
+    }
+    LockedFolder lock(folder);
+    if (!lock.IsLocked())
+        QSKIP("no way to make a folder that refuses new files here");
+
+    CCsvWriter writer;
+    writer.AddSeries({T}, {2.5}, "a");
+    QVERIFY(writer.WriteTimeDataPairs(pairs, true));
+    QCOMPARE(ReadAll(pairs), QByteArray("Date Time;\"a\"\n2016-03-01 10:15:00.000;2.50\n"));
+    QVERIFY(writer.WriteTimestampList(list));
+    QCOMPARE(ReadAll(list), QByteArray("2016-03-01 10:15:00.000;0;2.50\n"));
+    // A new file there is a real failure.
+    QVERIFY(!writer.WriteTimestampList(folder + "/new.csv"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        QStringList({"list.csv", "pairs.csv"}));
 }
 
 void TestCsvWriter::failingDeviceFailsTheExport()

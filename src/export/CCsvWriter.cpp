@@ -126,6 +126,7 @@ bool CCsvWriter::WriteTimeDataPairs(const QString& fileName, bool withTitleLine)
     if (m_maximumLength < 1)
         return false;
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     return file.open(QIODevice::WriteOnly) && Finish(file, WriteTimeDataPairs(file, withTitleLine));
 }
 
@@ -134,6 +135,7 @@ bool CCsvWriter::WriteTimestampList(const QString& fileName)
     if (m_maximumLength < 1)
         return false;
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     return file.open(QIODevice::WriteOnly) && Finish(file, WriteTimestampList(file));
 }
 

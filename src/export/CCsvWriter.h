@@ -14,7 +14,8 @@ class QTextCodec;
 //
 // A file is written to a temporary file beside it and put into place only when every byte was
 // written, so a full disk or a lost drive leaves the previous file as it was and the write
-// reports false.
+// reports false. In a folder where the user may overwrite a file but not create one, the
+// existing file is written directly instead; only there can a failed write leave it changed.
 class CCsvWriter {
 public:
     CCsvWriter();
