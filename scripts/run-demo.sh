@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and opens the bundled demo trend set in the viewer.
-# Without a display (a plain console or SSH session) the viewer runs on a private X server
-# for a few seconds and a screenshot of it is saved to build/demo-screenshot.png.
+# Installs what is missing, builds the viewer with its language files (nothing else, so a first
+# run is quick), and opens the bundled demo trend set in it. Without a display (a plain console
+# or SSH session) the viewer runs on a private X server and a screenshot of its window is saved
+# to build/demo-screenshot.png.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${CURVESCOPE_BUILD_DIR:-$root/build}"
 
-bash "$root/scripts/setup.sh"
+bash "$root/scripts/setup.sh" curvescope
 demo="$root/samples/demo/speed.tlx"
 viewer="$build/bin/curvescope"
 
@@ -18,10 +19,13 @@ fi
 echo "No display found: running the viewer on a private X server and taking a screenshot."
 shot="$build/demo-screenshot.png"
 xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
+    set -e
     "$1" "$2" &
     pid=$!
-    sleep 4
-    import -window root "$3"
+    # The window alone, not the mostly black screen around it; it is named once it is mapped.
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Orvanta Curve Scope$" | head -n 1)
+    sleep 2
+    import -window "$window" "$3"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 ' _ "$viewer" "$demo" "$shot"

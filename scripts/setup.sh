@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that CurveScope needs to build, test and package, but only those
-# that are missing, then configures and builds into build/. Safe to run again: a second run with
-# nothing changed installs nothing and rebuilds nothing.
+# that are missing, then configures and builds into build/: every target, or only the targets
+# named as arguments. Safe to run again: a second run with nothing changed installs nothing and
+# rebuilds nothing.
+#
+#   scripts/setup.sh [TARGET...]
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -37,4 +40,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
 fi
-cmake --build "$build" -j"$jobs"
+targets=()
+for target in "$@"; do
+    targets+=(--target "$target")
+done
+cmake --build "$build" -j"$jobs" "${targets[@]}"
