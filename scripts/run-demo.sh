@@ -20,10 +20,16 @@ echo "No display found: running the viewer on a private X server and taking a sc
 shot="$build/demo-screenshot.png"
 xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     set -e
-    "$1" "$2" &
+    # On this X server, whatever platform the calling environment asks for.
+    QT_QPA_PLATFORM=xcb "$1" "$2" &
     pid=$!
     # The window alone, not the mostly black screen around it; it is named once it is mapped.
     window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Orvanta Curve Scope$" | head -n 1)
+    if [ -z "$window" ]; then
+        echo "The viewer window did not appear." >&2
+        kill "$pid"
+        exit 1
+    fi
     sleep 2
     import -window "$window" "$3"
     kill "$pid"

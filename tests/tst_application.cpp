@@ -98,6 +98,30 @@ private slots:
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);
         QCOMPARE(app.exitCode(), 0);
     }
+
+    // Regression: without a display the demo saved the whole, mostly black virtual screen.
+    void demoScriptShotShowsTheWindowAlone()
+    {
+        const QString shot = QStringLiteral(CURVESCOPE_BINARY_DIR "/demo-screenshot.png");
+        QFile::remove(shot);
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("CURVESCOPE_BUILD_DIR", CURVESCOPE_BINARY_DIR);
+        env.insert("XDG_CONFIG_HOME", home.path());
+        QProcess demo;
+        demo.setProcessEnvironment(env);
+        demo.start("bash", {CURVESCOPE_SOURCE_DIR "/scripts/run-demo.sh"});
+        QVERIFY(demo.waitForFinished(120000));
+        QVERIFY2(demo.exitCode() == 0, demo.readAllStandardError().constData());
+
+        const QImage image(shot);
+        QVERIFY(image.width() >= 700 && image.height() >= 500);
+        QVERIFY(image.size() != QSize(1280, 900));
+        // The window's own background reaches into its corner; the empty screen would be black.
+        QVERIFY(image.pixelColor(image.width() - 1, image.height() - 1).lightness() > 100);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestApplication)

@@ -2,9 +2,9 @@
 
 #include "CsvCellFormatter.h"
 #include "CsvOutputBuffer.h"
+#include "ReplacingFile.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <algorithm>
 #include <vector>
@@ -83,14 +83,14 @@ private:
 
 // Puts the new file into place only when all of it was written; otherwise the earlier file of
 // that name stays as it was and no temporary file is left behind.
-bool Finish(QSaveFile& file, bool written)
+bool Finish(ReplacingFile& file, bool written)
 {
     if (!written) {
-        file.cancelWriting();
-        file.commit();
+        file.CancelWriting();
+        file.Commit();
         return false;
     }
-    return file.commit();
+    return file.Commit();
 }
 
 } // namespace
@@ -125,18 +125,16 @@ bool CCsvWriter::WriteTimeDataPairs(const QString& fileName, bool withTitleLine)
 {
     if (m_maximumLength < 1)
         return false;
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && Finish(file, WriteTimeDataPairs(file, withTitleLine));
+    ReplacingFile file(fileName);
+    return file.Open() && Finish(file, WriteTimeDataPairs(*file.Device(), withTitleLine));
 }
 
 bool CCsvWriter::WriteTimestampList(const QString& fileName)
 {
     if (m_maximumLength < 1)
         return false;
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && Finish(file, WriteTimestampList(file));
+    ReplacingFile file(fileName);
+    return file.Open() && Finish(file, WriteTimestampList(*file.Device()));
 }
 
 bool CCsvWriter::WriteTimeDataPairs(QIODevice& device, bool withTitleLine)
