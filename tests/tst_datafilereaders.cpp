@@ -6,6 +6,7 @@
 #include "DatafileReaderThreeColumns.h"
 #include "DatafileReaderTwoColumns.h"
 #include "PlainReading.h"
+#include "TrendLineScanner.h"
 #include "TrendSetFiles.h"
 
 #include <QTemporaryDir>
@@ -112,6 +113,7 @@ private slots:
     void lines();
     void unreadableFiles();
     void timestampsBeyondDoublePrecision();
+    void growingFileReadToItsSizeAtOpening();
     void sameAsPlainQtReading_data();
     void sameAsPlainQtReading();
 
@@ -208,6 +210,24 @@ void TestDatafileReaders::timestampsBeyondDoublePrecision()
     QVERIFY(three.ReadFile(m_dir.filePath("speed.tlx"), edge, 2));
     QCOMPARE(three.GetTimestamps(0), (QVector<qint64> {edge, edge + 3}));
     QCOMPARE(three.GetTimestamps(1), (QVector<qint64> {edge, edge + 4}));
+}
+
+// Regression: a recording still being written was read on for as long as it grew.
+void TestDatafileReaders::growingFileReadToItsSizeAtOpening()
+{
+    const QByteArray lines = QByteArray("3E8\t1\n").repeated(100000);
+    QVERIFY(TrendSetFiles::write(m_dir.path(), "growing.tlx", lines));
+    TrendLineScanner scanner(2);
+    QVERIFY(scanner.Open(m_dir.filePath("growing.tlx")));
+    QFile device(m_dir.filePath("growing.tlx"));
+    QVERIFY(device.open(QIODevice::Append));
+    QCOMPARE(device.write(lines), qint64(lines.size()));
+    QVERIFY(device.flush());
+    QByteArray read;
+    while (scanner.NextBlock())
+        read.append(scanner.Begin(), int(scanner.End() - scanner.Begin()));
+    QVERIFY(!scanner.Failed());
+    QCOMPARE(read.size(), lines.size());
 }
 
 void TestDatafileReaders::sameAsPlainQtReading_data()

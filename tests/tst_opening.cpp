@@ -17,6 +17,10 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace {
 const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
@@ -84,6 +88,38 @@ void writeSet(const QString& dir, int cylinders, const QStringList& names = {},
 }
 }
 
+#ifdef Q_OS_LINUX
+const char* const MemoryProbeVariable = "CURVESCOPE_MEMORY_PROBE";
+constexpr qint64 MemoryHeadroom = qint64(64) << 20;
+
+// Child-process mode: with the address space limited to what the process uses now plus
+// MemoryHeadroom, opens the data file named by the variable, then a small set beside it in
+// "small/", and prints the title of every message and whether each opening succeeded. An
+// allocation failure that escapes ends the process with SIGABRT instead.
+int runMemoryProbe(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    ModalCatcher catcher;
+    const QString path = qEnvironmentVariable(MemoryProbeVariable);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 2;
+    const qint64 used = statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE);
+    const rlimit limit {rlim_t(used + MemoryHeadroom), rlim_t(used + MemoryHeadroom)};
+    if (used <= 0 || ::setrlimit(RLIMIT_AS, &limit) != 0)
+        return 2;
+    QStringList report;
+    report << QString::number(window.LoadTrendSet(path));
+    report << QString::number(window.LoadTrendSet(QFileInfo(path).path() + "/small/speed.tlx"));
+    for (const ModalCatcher::Message& m : catcher.messages())
+        report << m.title;
+    QTextStream(stdout) << report.join(QLatin1Char('|'));
+    return 0;
+}
+#endif
+
 class TestOpening : public QObject {
     Q_OBJECT
 
@@ -96,6 +132,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void openDialogRemembersFolder();
+    void memoryRunsOut_data();
+    void memoryRunsOut();
 };
 
 void TestOpening::views_data()
@@ -431,5 +469,63 @@ void TestOpening::openDialogRemembersFolder()
     QCOMPARE(catcher.messages().first().title, QStringLiteral("Missing configuration file"));
 }
 
-QTEST_MAIN(TestOpening)
+void TestOpening::memoryRunsOut_data()
+{
+    QTest::addColumn<QByteArray>("samples");
+    QTest::addColumn<int>("junkLines");
+    QTest::addColumn<QString>("report");
+
+    // Regression: an allocation failure while reading ended the program with std::bad_alloc.
+    QTest::newRow("samples beyond the limit")
+        << QByteArray("3E8\t1.5\n").repeated(6000000) << 0 << "0|1|Reading file failed";
+    // Regression: a first block of samples made the reservation count the junk behind it too.
+    QTest::newRow("a dense start, then junk")
+        << QByteArray("3E8\t1.5\n").repeated(120000) << 60000 << "1|1";
+}
+
+void TestOpening::memoryRunsOut()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the address space is limited with setrlimit and measured in /proc");
+#else
+    QFETCH(QByteArray, samples);
+    QFETCH(int, junkLines);
+    QFETCH(QString, report);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("small"));
+    writeSet(dir.path() + "/small", 1);
+    QVERIFY(TrendSetFiles::write(dir.path(), "configuration.tlx",
+        TrendSetFiles::configuration(Start, 1)));
+    QFile data(dir.filePath("speed.tlx"));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    data.write(samples);
+    const QByteArray junk = QByteArray(999, 'x') + '\n';
+    for (int i = 0; i < junkLines; ++i)
+        data.write(junk);
+    data.close();
+
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(MemoryProbeVariable, data.fileName());
+    probe.setProcessEnvironment(environment);
+    probe.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(probe.waitForFinished(120000));
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()), report);
+#endif
+}
+
+int main(int argc, char** argv)
+{
+#ifdef Q_OS_LINUX
+    if (qEnvironmentVariableIsSet(MemoryProbeVariable))
+        return runMemoryProbe(argc, argv);
+#endif
+    QApplication app(argc, argv);
+    TestOpening test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_opening.moc"

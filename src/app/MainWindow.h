@@ -58,6 +58,8 @@ private:
     static bool IsReadableTrendFile(const QString& path);
     bool ReadDataFile(const QString& path);
     bool PlotData(const QString& path);
+    // The samples of the open set into a CSV file of the chosen layout.
+    bool WriteCsv(const QString& fileName, bool timestampList);
 
     Ui::MainWindow* ui;
 

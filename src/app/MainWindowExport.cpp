@@ -23,6 +23,8 @@
 #include <qwt_plot.h>
 #include <qwt_plot_renderer.h>
 
+#include <new>
+
 namespace {
 
 // The open file's folder and base name (up to its first dot) with another suffix.
@@ -48,6 +50,23 @@ void MainWindow::ExportCsv()
     if (fileName.isNull())
         return;
 
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool written = false;
+    try {
+        written = WriteCsv(fileName, timestampList);
+    } catch (const std::bad_alloc&) {
+        // The time stamps and the sorted order of a long recording are made only now.
+        written = false;
+    }
+    QApplication::restoreOverrideCursor();
+
+    if (!written)
+        QMessageBox::critical(this, tr("CSV export failed"),
+            tr("Unable to write data to file '%1' !\n").arg(fileName));
+}
+
+bool MainWindow::WriteCsv(const QString& fileName, bool timestampList)
+{
     CCsvWriter writer;
     const DatafileReaderInterface& reader = *m_dataReader;
     if (const RecordingView* view = RecordingView::ForFile(m_currentFile)) {
@@ -62,14 +81,8 @@ void MainWindow::ExportCsv()
         }
     }
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = timestampList ? writer.WriteTimestampList(fileName)
-                                       : writer.WriteTimeDataPairs(fileName, true);
-    QApplication::restoreOverrideCursor();
-
-    if (!written)
-        QMessageBox::critical(this, tr("CSV export failed"),
-            tr("Unable to write data to file '%1' !\n").arg(fileName));
+    return timestampList ? writer.WriteTimestampList(fileName)
+                         : writer.WriteTimeDataPairs(fileName, true);
 }
 
 void MainWindow::ExportPlot()

@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <new>
+
 bool MainWindow::IsReadableTrendFile(const QString& path)
 {
     const QFileInfo info(path);
@@ -83,7 +85,14 @@ bool MainWindow::LoadTrendSet(const QString& path)
         return false;
     }
 
-    if (!PlotData(path)) {
+    // The plot's level-of-detail index grows with the samples, like the samples themselves.
+    bool plotted = false;
+    try {
+        plotted = PlotData(path);
+    } catch (const std::bad_alloc&) {
+        plotted = false;
+    }
+    if (!plotted) {
         m_configuration.reset();
         m_dataReader.reset();
         QMessageBox::critical(this, tr("Plot failed"), tr("Unable to plot data"));

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace {
 void AddCylinderCurves(
     TrendPlot* plot, const ConfigurationReader& configuration, const DatafileReaderInterface& data)
@@ -36,7 +38,9 @@ bool MainWindow::PlotData(const QString& path)
     auto translated
         = [](const char* text) { return QCoreApplication::translate("MainWindow", text); };
 
-    auto* plot = new TrendPlot(this);
+    // Owned here until it is installed: a set-up that runs out of memory leaves no stray plot.
+    std::unique_ptr<TrendPlot> owner(new TrendPlot(this));
+    TrendPlot* plot = owner.get();
     plot->setTitle(translated(view->plotTitle));
     QString axisTitle = translated(view->axisTitle);
     if (view->axisHasTemperatureUnit)
@@ -65,6 +69,6 @@ bool MainWindow::PlotData(const QString& path)
         break;
     }
 
-    setCentralWidget(plot);
+    setCentralWidget(owner.release());
     return true;
 }

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QFile>
 
+#include <new>
+
 namespace {
 
 // The text after the first occurrence of key, up to the next LF or the end of the content.
@@ -44,50 +46,59 @@ void ReadRequired(const QString& content, const char* key, T* field, bool* valid
 
 bool ConfigurationReader::ReadFile(const QString& path)
 {
-    QFile file(path);
-    if (!RegularFile::Open(&file, QIODevice::Text))
-        return false;
-    // One byte more than allowed tells a file that is too large without reading it whole, also
-    // when it grows after its size was taken.
-    const QByteArray bytes = file.size() > MaxFileSize ? QByteArray() : file.read(MaxFileSize + 1);
-    const bool tooLarge = bytes.size() > MaxFileSize || !file.atEnd();
-    file.close();
-    if (tooLarge) {
-        m_valid = false;
+    // Memory runs out only on a machine already short of it (the text is at most MaxFileSize):
+    // the file is then reported as unreadable, and the program goes on.
+    try {
+        QFile file(path);
+        if (!RegularFile::Open(&file, QIODevice::Text))
+            return false;
+        // One byte more than allowed tells a file that is too large without reading it whole, also
+        // when it grows after its size was taken.
+        const QByteArray bytes
+            = file.size() > MaxFileSize ? QByteArray() : file.read(MaxFileSize + 1);
+        const bool tooLarge = bytes.size() > MaxFileSize || !file.atEnd();
+        file.close();
+        if (tooLarge) {
+            m_valid = false;
+            return true;
+        }
+
+        // The device pads some files with NUL bytes: the text ends at the first one.
+        const int nul = bytes.indexOf('\0');
+        const QString content = QString::fromUtf8(bytes.constData(), nul < 0 ? bytes.size() : nul);
+
+        const auto toHex = [](const QString& value, bool* ok) { return value.toLongLong(ok, 16); };
+        const auto toDecimal = [](const QString& value, bool* ok) { return value.toInt(ok, 10); };
+
+        m_valid = true;
+        ReadRequired(content, "DateTime=", &m_startTime, &m_valid, toHex);
+        ReadRequired(content, "DeviceType=", &m_deviceType, &m_valid, toDecimal);
+        ReadRequired(content, "DeviceId=", &m_deviceId, &m_valid, toDecimal);
+        ReadRequired(content, "NumberCylinder=", &m_numberOfCylinders, &m_valid, toDecimal);
+        ReadRequired(content, "DataFormat=", &m_dataFormat, &m_valid, toDecimal);
+        if (m_numberOfCylinders > MaxNumberOfCylinders)
+            m_valid = false;
+
+        QString value;
+        m_cylinderNames = FindValue(content, QStringLiteral("CylinderNames="), &value)
+            ? value.split(QLatin1Char(','), Qt::SkipEmptyParts)
+            : QStringList();
+        // Unnamed cylinders are called by their zero-based index, the index the data files use.
+        // An absurd count is refused above and gets no names at all.
+        const int namesWanted
+            = m_numberOfCylinders <= MaxNumberOfCylinders ? m_numberOfCylinders : 0;
+        for (int n = m_cylinderNames.size(); n < namesWanted; ++n)
+            m_cylinderNames << QCoreApplication::translate("QObject", "# %1").arg(n);
+
+        m_groups = FindValue(content, QStringLiteral("Groups="), &value)
+            ? value.split(QLatin1Char(';'), Qt::SkipEmptyParts)
+            : QStringList();
+        m_additions = FindValue(content, QStringLiteral("Additions="), &value) ? value : QString();
         return true;
-    }
-
-    // The device pads some files with NUL bytes: the text ends at the first one.
-    const int nul = bytes.indexOf('\0');
-    const QString content = QString::fromUtf8(bytes.constData(), nul < 0 ? bytes.size() : nul);
-
-    const auto toHex = [](const QString& value, bool* ok) { return value.toLongLong(ok, 16); };
-    const auto toDecimal = [](const QString& value, bool* ok) { return value.toInt(ok, 10); };
-
-    m_valid = true;
-    ReadRequired(content, "DateTime=", &m_startTime, &m_valid, toHex);
-    ReadRequired(content, "DeviceType=", &m_deviceType, &m_valid, toDecimal);
-    ReadRequired(content, "DeviceId=", &m_deviceId, &m_valid, toDecimal);
-    ReadRequired(content, "NumberCylinder=", &m_numberOfCylinders, &m_valid, toDecimal);
-    ReadRequired(content, "DataFormat=", &m_dataFormat, &m_valid, toDecimal);
-    if (m_numberOfCylinders > MaxNumberOfCylinders)
+    } catch (const std::bad_alloc&) {
         m_valid = false;
-
-    QString value;
-    m_cylinderNames = FindValue(content, QStringLiteral("CylinderNames="), &value)
-        ? value.split(QLatin1Char(','), Qt::SkipEmptyParts)
-        : QStringList();
-    // Unnamed cylinders are called by their zero-based index, the index the data files use.
-    // An absurd count is refused above and gets no names at all.
-    const int namesWanted = m_numberOfCylinders <= MaxNumberOfCylinders ? m_numberOfCylinders : 0;
-    for (int n = m_cylinderNames.size(); n < namesWanted; ++n)
-        m_cylinderNames << QCoreApplication::translate("QObject", "# %1").arg(n);
-
-    m_groups = FindValue(content, QStringLiteral("Groups="), &value)
-        ? value.split(QLatin1Char(';'), Qt::SkipEmptyParts)
-        : QStringList();
-    m_additions = FindValue(content, QStringLiteral("Additions="), &value) ? value : QString();
-    return true;
+        return false;
+    }
 }
 
 bool ConfigurationReader::IsValid() const { return m_valid; }

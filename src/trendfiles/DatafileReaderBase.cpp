@@ -2,14 +2,24 @@
 
 #include "DatafileReaderCore.h"
 
+#include <new>
+
 bool DatafileReaderBase::ReadSeries(const QString& path, qint64 startTime, int columns, int count)
 {
     m_series.clear();
-    m_series.resize(count);
     m_oneSeries = columns == 2;
-    if (m_oneSeries)
-        return DatafileReaderCore<2>(m_series.data(), 1, startTime).Read(path);
-    return DatafileReaderCore<3>(m_series.data(), count, startTime).Read(path);
+    try {
+        m_series.resize(count);
+        if (m_oneSeries)
+            return DatafileReaderCore<2>(m_series.data(), 1, startTime).Read(path);
+        return DatafileReaderCore<3>(m_series.data(), count, startTime).Read(path);
+    } catch (const std::bad_alloc&) {
+        // A file larger than the memory left: reported like an unreadable one, and what was
+        // read so far is given back at once.
+        m_series.clear();
+        m_series.squeeze();
+        return false;
+    }
 }
 
 const SampleSeries* DatafileReaderBase::SeriesOf(int cylinder) const

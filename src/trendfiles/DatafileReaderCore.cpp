@@ -18,33 +18,38 @@ template <int Columns> bool DatafileReaderCore<Columns>::Read(const QString& pat
     TrendLineScanner scanner(Columns);
     if (!scanner.Open(path))
         return false;
-    bool reserved = false;
     while (scanner.NextBlock()) {
         if (!ReadBlock(scanner))
             return false;
-        if (!reserved) {
-            reserved = true;
-            ReserveForWholeFile(scanner);
-        }
+        ReserveAhead(scanner);
     }
+    for (unsigned i = 0; i < m_count; ++i)
+        m_series[i].ReleaseSpare();
     // A file that cannot be read to its end is not shown half.
     return !scanner.Failed();
 }
 
 template <int Columns>
-void DatafileReaderCore<Columns>::ReserveForWholeFile(const TrendLineScanner& scanner)
+void DatafileReaderCore<Columns>::ReserveAhead(const TrendLineScanner& scanner)
 {
-    // The first block tells how many bytes a sample of each series takes in this file: room for
-    // the whole file is reserved once, so the vectors are never copied while growing. A series
-    // without a sample in the first block gives no estimate and grows as it goes.
+    // The lines read so far tell how many bytes a sample of each series takes in this file:
+    // when a series is about to fill its room, room for the rest of the file is reserved at
+    // once, so the vectors are rarely copied while growing. The estimate never exceeds
+    // MaxGrowth times the samples already read: a file whose first megabyte is samples and
+    // whose remaining gigabytes are junk asks for a little more room, not for gigabytes. Growing
+    // by at least MinGrowth keeps an estimate that falls short from copying the vectors often.
+    constexpr double MaxGrowth = 16.0;
+    constexpr double MinGrowth = 1.5;
     const qint64 read = scanner.Offset() + (scanner.End() - scanner.Begin());
     if (read <= 0 || read >= scanner.FileSize())
         return;
-    const double scale = double(scanner.FileSize()) / double(read) * 1.02;
+    const double scale
+        = qBound(MinGrowth, double(scanner.FileSize()) / double(read) * 1.02, MaxGrowth);
     for (unsigned i = 0; i < m_count; ++i) {
         SampleSeries& series = m_series[i];
-        if (!series.IsEmpty())
-            series.Reserve(qint64(double(series.Size()) * scale) + 1024);
+        const int size = series.Size();
+        if (size > 0 && series.Capacity() - size < size / 4 + 1024)
+            series.Reserve(qint64(double(size) * scale) + 1024);
     }
 }
 

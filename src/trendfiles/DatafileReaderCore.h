@@ -23,7 +23,7 @@ public:
     bool Read(const QString& path);
 
 private:
-    void ReserveForWholeFile(const TrendLineScanner& scanner);
+    void ReserveAhead(const TrendLineScanner& scanner);
     bool ReadBlock(const TrendLineScanner& scanner);
     bool ReadUnusualLine(const char* line, qsizetype length, qint64 fileOffset);
 

@@ -1,5 +1,7 @@
 #include "SampleSeries.h"
 
+#include <new>
+
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #include <cstdint>
@@ -31,10 +33,27 @@ template <typename T> void ReserveWithLargePages(QVector<T>& vector, int size)
 void SampleSeries::Reserve(qint64 samples)
 {
     const int size = int(qBound(qint64(0), samples, qint64(MaxSamples)));
-    ReserveWithLargePages(m_times, size);
-    ReserveWithLargePages(m_values, size);
-    if (m_keepTimestamps)
-        ReserveWithLargePages(m_timestamps, size);
+    try {
+        ReserveWithLargePages(m_times, size);
+        ReserveWithLargePages(m_values, size);
+        if (m_keepTimestamps)
+            ReserveWithLargePages(m_timestamps, size);
+    } catch (const std::bad_alloc&) {
+        // A vector that failed to grow keeps its samples; the others may keep their new room.
+    }
+}
+
+void SampleSeries::ReleaseSpare()
+{
+    if (m_times.capacity() <= 2 * m_times.size() + 1024)
+        return;
+    try {
+        m_times.squeeze();
+        m_values.squeeze();
+        m_timestamps.squeeze();
+    } catch (const std::bad_alloc&) {
+        // The copy without the spare room needs memory of its own; without it the room stays.
+    }
 }
 
 void SampleSeries::Clear()

@@ -31,9 +31,14 @@ public:
         return true;
     }
 
+    int Capacity() const { return m_times.capacity(); }
+
     // Reserves room for the expected number of samples in one allocation per vector and asks
-    // for large pages where the platform offers them.
+    // for large pages where the platform offers them. Only a hint: where the memory cannot be
+    // had, the vectors stay as they are and grow as samples come.
     void Reserve(qint64 samples);
+    // Gives back a reservation that the file did not fill (junk where samples were expected).
+    void ReleaseSpare();
 
     void Clear();
 

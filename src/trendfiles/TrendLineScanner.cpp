@@ -29,6 +29,7 @@ bool TrendLineScanner::Open(const QString& path)
     m_filled = 0;
     m_blockEnd = 0;
     m_offset = 0;
+    m_read = 0;
     m_atEnd = false;
     return true;
 }
@@ -36,7 +37,10 @@ bool TrendLineScanner::Open(const QString& path)
 bool TrendLineScanner::Fill()
 {
     while (m_filled < m_capacity && !m_atEnd) {
-        const qint64 got = m_file.read(m_buffer.get() + m_filled, m_capacity - m_filled);
+        // The file ends where it ended when it was opened: a recording that is still being
+        // written would otherwise keep the reading going for as long as the device writes.
+        const qint64 wanted = qMin(qint64(m_capacity - m_filled), m_fileSize - m_read);
+        const qint64 got = wanted > 0 ? m_file.read(m_buffer.get() + m_filled, wanted) : 0;
         if (got < 0) {
             m_failed = true;
             return false;
@@ -44,6 +48,7 @@ bool TrendLineScanner::Fill()
         if (got == 0)
             m_atEnd = true;
         m_filled += qsizetype(got);
+        m_read += got;
     }
     return true;
 }

@@ -20,6 +20,7 @@ public:
     // as soon as this is known instead of being held whole.
     explicit TrendLineScanner(int fieldsPerLine);
 
+    // Opens a regular file; its size at this moment is where reading ends.
     bool Open(const QString& path);
     qint64 FileSize() const { return m_fileSize; }
 
@@ -71,6 +72,7 @@ private:
     qsizetype m_filled = 0; // bytes of data in the buffer
     qsizetype m_blockEnd = 0; // end of the block handed out last, start of the next one
     qint64 m_offset = 0; // file offset of the buffer's first byte
+    qint64 m_read = 0; // bytes read from the file
     bool m_atEnd = false; // the file has been read to its end
     bool m_failed = false;
 };

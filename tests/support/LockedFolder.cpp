@@ -41,6 +41,6 @@ LockedFolder::~LockedFolder()
     if (m_immutable)
         RunChattr(QStringLiteral("-i"), m_path);
     else
-        QFile::setPermissions(m_path,
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
