@@ -1,6 +1,7 @@
 // The plot file writer on its own: each format is written whole and recognised as whole, a
 // file cut short is not, and a failed write leaves the earlier file of that name.
 
+#include "LockedFolder.h"
 #include "PlotFileWriter.h"
 #include "TrendPlot.h"
 
@@ -14,6 +15,7 @@ private slots:
     void formats_data();
     void formats();
     void failureKeepsEarlierFile();
+    void folderThatRefusesNewFiles();
 };
 
 void TestPlotFileWriter::formats_data()
@@ -60,6 +62,29 @@ void TestPlotFileWriter::failureKeepsEarlierFile()
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("earlier"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"plot.ps"});
+}
+
+// Regression: every plot export failed in a folder that lets existing files be overwritten only.
+void TestPlotFileWriter::folderThatRefusesNewFiles()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plot.png");
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+    LockedFolder lock(dir.path());
+    if (!lock.IsLocked())
+        QSKIP("no way to make a folder that refuses new files here");
+    TrendPlot plot;
+    plot.AddCurve({1e12, 1e12 + 1000}, {1.0, 3.0}, "curve");
+    QVERIFY(PlotFileWriter::Write(&plot, path));
+    QVERIFY(PlotFileWriter::IsComplete(path, "png"));
+    // A new file there is a real failure, and the temporary file made elsewhere is gone.
+    QVERIFY(!PlotFileWriter::Write(&plot, dir.filePath("new.png")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"plot.png"});
+    QCOMPARE(QDir(QDir::tempPath()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
+        QStringList());
 }
 
 QTEST_MAIN(TestPlotFileWriter)

@@ -1,10 +1,12 @@
 #include "PlotFileWriter.h"
 
+#include "ReplacingFile.h"
+
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QSizeF>
 #include <QTemporaryFile>
 #include <qwt_plot.h>
@@ -51,12 +53,17 @@ bool PlotFileWriter::IsComplete(const QString& path, const QString& suffix)
 
 bool PlotFileWriter::Write(QwtPlot* plot, const QString& fileName)
 {
-    // The temporary file keeps the target's suffix: the renderer picks the format from it.
+    // The temporary file keeps the target's suffix: the renderer picks the format from it. It
+    // lies beside the target unless that folder refuses new files; then the system's temporary
+    // folder holds it, and the target is overwritten directly.
     const QFileInfo target(fileName);
-    QTemporaryFile rendered(
-        target.absolutePath() + QLatin1String("/.curvescope-XXXXXX.") + target.suffix());
-    if (!rendered.open())
-        return false;
+    const QString pattern = QLatin1String("/.curvescope-XXXXXX.") + target.suffix();
+    QTemporaryFile rendered(target.absolutePath() + pattern);
+    if (!rendered.open()) {
+        rendered.setFileTemplate(QDir::tempPath() + pattern);
+        if (!target.isFile() || !rendered.open())
+            return false;
+    }
     rendered.close();
 
     QwtPlotRenderer renderer;
@@ -64,15 +71,20 @@ bool PlotFileWriter::Write(QwtPlot* plot, const QString& fileName)
     if (!IsComplete(rendered.fileName(), target.suffix()))
         return false;
 
-    // QSaveFile replaces the target in one step on every platform and keeps its permissions.
+    // Replaced in one step on every platform, keeping the target's permissions.
     QFile source(rendered.fileName());
-    QSaveFile destination(fileName);
-    if (!source.open(QIODevice::ReadOnly) || !destination.open(QIODevice::WriteOnly))
+    ReplacingFile destination(fileName);
+    if (!source.open(QIODevice::ReadOnly) || !destination.Open())
         return false;
     QByteArray block;
     while (!(block = source.read(1 << 20)).isEmpty()) {
-        if (destination.write(block) != block.size())
+        if (destination.Device()->write(block) != block.size()) {
+            destination.CancelWriting();
+            destination.Commit();
             return false;
+        }
     }
-    return source.error() == QFileDevice::NoError && destination.commit();
+    if (source.error() != QFileDevice::NoError)
+        destination.CancelWriting();
+    return destination.Commit();
 }

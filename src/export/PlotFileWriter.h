@@ -7,7 +7,7 @@ class QwtPlot;
 // Writes a plot into an image or document file, 300 × 200 mm at 170 dpi, in the format that the
 // file's suffix names. The plot is rendered into a temporary file beside the target and moved
 // into place only once it is complete, so a failed export never destroys an earlier file of
-// that name.
+// that name. In a folder that refuses new files an existing target is overwritten directly.
 class PlotFileWriter {
 public:
     static constexpr double WidthMm = 300.0;
