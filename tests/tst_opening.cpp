@@ -11,6 +11,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+#include <qwt_scale_draw.h>
+#include <qwt_scale_widget.h>
 #include <qwt_text.h>
 #include <QtTest>
 
@@ -119,6 +122,28 @@ int runMemoryProbe(int argc, char** argv)
     return 0;
 }
 #endif
+// Looks at the first paint of every axis of a trend plot: whether all its labels lie inside it.
+class FirstAxisPaints : public QObject {
+public:
+    QMap<int, bool> labelsInside; // by axis of the plot
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* axis = qobject_cast<QwtScaleWidget*>(watched);
+        auto* plot = axis ? qobject_cast<TrendPlot*>(axis->parentWidget()) : nullptr;
+        if (event->type() != QEvent::Paint || !plot)
+            return false;
+        const int id = axis == plot->axisWidget(QwtPlot::xBottom) ? QwtPlot::xBottom : QwtPlot::yLeft;
+        if (labelsInside.contains(id))
+            return false;
+        bool inside = true;
+        for (const double tick : plot->axisScaleDiv(id).ticks(QwtScaleDiv::MajorTick))
+            inside &= axis->rect().contains(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
+        labelsInside[id] = inside;
+        return false;
+    }
+};
 
 class TestOpening : public QObject {
     Q_OBJECT
@@ -134,6 +159,8 @@ private slots:
     void openDialogRemembersFolder();
     void memoryRunsOut_data();
     void memoryRunsOut();
+    void demoKeepsTheWindowAndWholeLabels_data();
+    void demoKeepsTheWindowAndWholeLabels();
 };
 
 void TestOpening::views_data()
@@ -517,6 +544,34 @@ void TestOpening::memoryRunsOut()
 #endif
 }
 
+void TestOpening::demoKeepsTheWindowAndWholeLabels_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char* file : {"speed.tlx", "global_timing.tlx", "firing_angles.tlx",
+             "secondary_voltages.tlx", "analog_output.tlx", "knocking_intensity.tlx",
+             "temperatures.tlx"})
+        QTest::newRow(file) << QString::fromLatin1(file);
+}
+
+// Regression: opening a set widened the window to make room for every time label, and the
+// first paint cut the end labels of the value axis in half.
+void TestOpening::demoKeepsTheWindowAndWholeLabels()
+{
+    QFETCH(QString, file);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize size = window.size();
+    FirstAxisPaints paints;
+    qApp->installEventFilter(&paints);
+    QVERIFY(window.LoadTrendSet(QStringLiteral(CURVESCOPE_SOURCE_DIR "/samples/demo/") + file));
+    QTRY_COMPARE(paints.labelsInside.size(), 2);
+    qApp->removeEventFilter(&paints);
+    QVERIFY(paints.labelsInside.value(QwtPlot::xBottom));
+    QVERIFY(paints.labelsInside.value(QwtPlot::yLeft));
+    QCOMPARE(window.size(), size);
+}
+
 int main(int argc, char** argv)
 {
 #ifdef Q_OS_LINUX
@@ -528,4 +583,5 @@ int main(int argc, char** argv)
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
+
 #include "tst_opening.moc"

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_div.h>
+#include <qwt_scale_draw.h>
 #include <qwt_scale_widget.h>
 #include <qwt_widget_overlay.h>
 
@@ -34,6 +35,16 @@ double Utc(int year, int month, int day, int hour, int minute, int second, int m
             .toMSecsSinceEpoch());
 }
 
+// Where the labels of the major ticks are drawn, in the axis widget's coordinates.
+QList<QRect> LabelRects(const QwtPlot& plot, int axis)
+{
+    const QwtScaleWidget* widget = plot.axisWidget(axis);
+    QList<QRect> rects;
+    for (const double tick : plot.axisScaleDiv(axis).ticks(QwtScaleDiv::MajorTick))
+        rects.append(widget->scaleDraw()->boundingLabelRect(widget->font(), tick));
+    return rects;
+}
+
 } // namespace
 
 class TestTimeAxis : public QObject {
@@ -45,6 +56,8 @@ private slots:
     void labels_data();
     void labels();
     void axisTicksOfANewYearRecording();
+    void labelsNeverOverlap_data();
+    void labelsNeverOverlap();
     void trackerShowsWhileTheMouseMoves();
 };
 
@@ -142,6 +155,46 @@ void TestTimeAxis::axisTicksOfANewYearRecording()
     }
     QVERIFY(days.contains(QStringLiteral("12-31")));
     QVERIFY(days.contains(QStringLiteral("01-01")));
+}
+
+void TestTimeAxis::labelsNeverOverlap_data()
+{
+    QTest::addColumn<double>("span"); // of the recording, in ms
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("zooms"); // each to the middle half
+
+    for (const double span : {10e3, 600e3, 5 * 3600e3, 3 * 86400e3}) {
+        for (const int width : {500, 640, 1000, 1600}) {
+            for (const int zooms : {0, 1, 4}) {
+                QTest::addRow("%.0f s, %d px, %d zooms", span / 1e3, width, zooms)
+                    << span << width << zooms;
+            }
+        }
+    }
+}
+
+// Regression: zoomed in or in a narrow window the labels ran into each other.
+void TestTimeAxis::labelsNeverOverlap()
+{
+    QFETCH(double, span);
+    QFETCH(int, width);
+    QFETCH(int, zooms);
+    TrendPlot plot;
+    const double start = Utc(2026, 5, 14, 6, 45, 0);
+    plot.AddCurve({start, start + span / 3, start + span}, {1, 100, 2}, QStringLiteral("Cyl 1"));
+    plot.resize(width, 500);
+    plot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plot));
+    auto* zoomer = plot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>();
+    for (int i = 0; i < zooms; ++i) {
+        const QRectF view = zoomer->zoomRect();
+        zoomer->zoom(view.adjusted(view.width() * 0.25, 0, -view.width() * 0.25, 0));
+    }
+    QTest::qWait(20); // the axis refits after each change of scale
+    const QList<QRect> rects = LabelRects(plot, QwtPlot::xBottom);
+    QVERIFY2(rects.size() >= 2, qPrintable(QString::number(rects.size())));
+    for (int i = 1; i < rects.size(); ++i)
+        QVERIFY2(!rects[i - 1].intersects(rects[i]), qPrintable(QString::number(i)));
 }
 
 void TestTimeAxis::trackerShowsWhileTheMouseMoves()

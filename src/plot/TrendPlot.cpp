@@ -1,5 +1,6 @@
 #include "TrendPlot.h"
 
+#include "TimeAxisLabelFitter.h"
 #include "TimeScaleDraw.h"
 #include "TrendCurve.h"
 #include "TrendPlotZoomer.h"
@@ -77,6 +78,8 @@ TrendPlot::TrendPlot(QWidget* parent)
 
     zoomer = new TrendPlotZoomer(canvas(), true);
     zoomer->setTrackerMode(QwtPicker::AlwaysOn);
+
+    m_timeAxisFitter = new TimeAxisLabelFitter(this);
 }
 
 TrendPlot::~TrendPlot() = default;
@@ -107,6 +110,9 @@ void TrendPlot::AddCurve(
     curve->attach(this);
     curve->SetSeries(times, values);
 
+    // Fitted to the size the plot has now, so that a plot made for a window does not ask it
+    // for room for more labels than it will show.
+    m_timeAxisFitter->Fit();
     zoomer->setZoomBase(true);
 }
 

@@ -7,6 +7,7 @@
 #include <qwt_plot.h>
 
 class QwtPlotPanner;
+class TimeAxisLabelFitter;
 
 // The interactive plot of one opened data file: a time axis at the bottom, a value axis on the
 // left, a checkable legend on the right whose entries hide and show their curves, a rectangle
@@ -41,4 +42,5 @@ private:
     TimeScaleDraw* timeScaleDraw = nullptr;
     QwtPlotPanner* panner = nullptr;
     TrendPlotZoomer* zoomer = nullptr;
+    TimeAxisLabelFitter* m_timeAxisFitter = nullptr;
 };
