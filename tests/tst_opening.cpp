@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 #include <qwt_scale_draw.h>
@@ -145,6 +146,21 @@ protected:
     }
 };
 
+// Counts the paints of a main window whose central widget is no plot: the closed state.
+class PaintsWithoutPlot : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* window = qobject_cast<QMainWindow*>(watched);
+        count += event->type() == QEvent::Paint && window
+            && !qobject_cast<TrendPlot*>(window->centralWidget());
+        return false;
+    }
+};
+
 class TestOpening : public QObject {
     Q_OBJECT
 
@@ -161,6 +177,7 @@ private slots:
     void memoryRunsOut();
     void demoKeepsTheWindowAndWholeLabels_data();
     void demoKeepsTheWindowAndWholeLabels();
+    void openingPaintsTheClosedWindowBeforeReading();
 };
 
 void TestOpening::views_data()
@@ -570,6 +587,22 @@ void TestOpening::demoKeepsTheWindowAndWholeLabels()
     QVERIFY(paints.labelsInside.value(QwtPlot::xBottom));
     QVERIFY(paints.labelsInside.value(QwtPlot::yLeft));
     QCOMPARE(window.size(), size);
+}
+
+// Regression: a long file was read behind the frozen picture of the old plot and of the Open
+// dialog.
+void TestOpening::openingPaintsTheClosedWindowBeforeReading()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString demo = QStringLiteral(CURVESCOPE_SOURCE_DIR "/samples/demo/");
+    QVERIFY(window.LoadTrendSet(demo + QStringLiteral("speed.tlx")));
+    PaintsWithoutPlot paints;
+    window.installEventFilter(&paints);
+    QVERIFY(window.LoadTrendSet(demo + QStringLiteral("global_timing.tlx")));
+    window.removeEventFilter(&paints);
+    QCOMPARE(paints.count, 1);
 }
 
 int main(int argc, char** argv)

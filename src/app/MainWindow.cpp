@@ -7,15 +7,19 @@
 #include "TrendFileNames.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QThread>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -115,6 +119,25 @@ void MainWindow::CreateToolBars()
     m_toolBar->addAction(m_exportPlotAction);
     m_toolBar->addAction(m_copyAction);
     m_toolBar->addAction(m_tipsAction);
+}
+
+// Reading a long file keeps the GUI thread busy for seconds; until then the screen should show
+// the window as it is now (the set just closed, the Open dialog gone), not the picture it had.
+// A window that main() has only just shown is mapped by the window system a moment later, and
+// nothing painted before that reaches the screen: wait for it a little, taking no user input,
+// so that nothing else starts meanwhile.
+void MainWindow::PaintCurrentState()
+{
+    if (!isVisible())
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    const QWindow* handle = windowHandle();
+    while (handle && !handle->isExposed() && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    repaint();
 }
 
 void MainWindow::CloseFile()

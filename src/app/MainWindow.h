@@ -57,6 +57,7 @@ private:
     // for dragged and dropped files.
     static bool IsReadableTrendFile(const QString& path);
     bool ReadDataFile(const QString& path);
+    void PaintCurrentState();
     bool PlotData(const QString& path);
     // The samples of the open set into a CSV file of the chosen layout.
     bool WriteCsv(const QString& fileName, bool timestampList);

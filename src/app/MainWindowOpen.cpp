@@ -58,6 +58,7 @@ bool MainWindow::LoadTrendSet(const QString& path)
 {
     if (!m_currentFile.isNull())
         CloseFile();
+    PaintCurrentState();
 
     m_configuration = std::make_shared<ConfigurationReader>();
     const QString configurationPath
