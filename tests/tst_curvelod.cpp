@@ -170,7 +170,8 @@ public:
     Watchdog(int seconds, const char* what)
         : m_thread([this, seconds, what] {
             std::unique_lock<std::mutex> lock(m_mutex);
-            if (!m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_finished; }))
+            if (!m_done.wait_for(
+                    lock, std::chrono::seconds(seconds), [this] { return m_finished; }))
                 qFatal("%s did not finish within %d s", what, seconds);
         })
     {
@@ -203,6 +204,24 @@ class TestCurveLod : public QObject {
 private slots:
     void minMaxIndexMatchesScan_data();
     void minMaxIndexMatchesScan();
+    void minMaxIndexSkipsNaN()
+    {
+        // A NaN is never chosen unless the range holds nothing else, in full blocks of four as
+        // in the short rest.
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        for (const QVector<double>& values :
+            {QVector<double> {nan, 1, nan, -2, nan}, QVector<double> {nan, nan, 5},
+                QVector<double>(3, nan), QVector<double>(35, nan)}) {
+            int low = -1;
+            int high = -1;
+            MinMaxIndex(values).Find(0, values.size() - 1, low, high);
+            QVERIFY(low >= 0 && low < values.size() && high >= 0 && high < values.size());
+            if (!std::isnan(values.last()))
+                QCOMPARE(QString("%1 %2").arg(low).arg(high), QString("2 2"));
+            else if (values.size() == 5)
+                QCOMPARE(QString("%1 %2").arg(low).arg(high), QString("3 1"));
+        }
+    }
     void seriesExposesEverySample_data();
     void seriesExposesEverySample();
     void pictureEqualsFullDrawing_data();
