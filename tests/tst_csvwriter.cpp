@@ -119,6 +119,35 @@ private slots:
     void folderThatRefusesNewFiles();
     void cellsMatchQt_data();
     void cellsMatchQt();
+    void everyLocaleMatchesQt()
+    {
+        // Whatever the formatter decides for a locale, fast or not, its cells are Qt's.
+        QTextCodec* codec = QTextCodec::codecForName("UTF-8");
+        int fast = 0;
+        const auto locales = QLocale::matchingLocales(
+            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyCountry);
+        for (const QLocale& locale : locales) {
+            CsvCellFormatter formatter(locale, codec);
+            fast += formatter.FastValues();
+            for (const double v : {-1234567.891, -0.005, 0.125, 999.995, 12345678.9, 1e13})
+                QCOMPARE(formatter.ValueBytes(v),
+                    codec->fromUnicode(CsvCellFormatter::ReferenceValue(locale, v)));
+            for (const qint64 t : {T, T + 59999, qint64(-1), Q_INT64_C(253402300799999)})
+                QCOMPARE(formatter.DateTimeBytes(t),
+                    codec->fromUnicode(CsvCellFormatter::ReferenceDateTime(locale, t)));
+        }
+        QVERIFY(fast > locales.size() / 2);
+        // A codec that does not encode piece by piece as it encodes the whole (UTF-16 starts
+        // every piece with a byte order mark) fails the probes and leaves the cells to Qt.
+        QTextCodec* utf16 = QTextCodec::codecForName("UTF-16");
+        CsvCellFormatter pieces(QLocale(QLocale::German), utf16);
+        QVERIFY(!pieces.FastDateTimes() && !pieces.FastValues());
+        QCOMPARE(pieces.ValueBytes(-1234.5),
+            utf16->fromUnicode(
+                CsvCellFormatter::ReferenceValue(QLocale(QLocale::German), -1234.5)));
+        QCOMPARE(pieces.DateTimeBytes(T),
+            utf16->fromUnicode(CsvCellFormatter::ReferenceDateTime(QLocale(QLocale::German), T)));
+    }
 
 private:
     QTemporaryDir m_dir;
@@ -366,8 +395,8 @@ void TestCsvWriter::folderThatRefusesNewFiles()
     QCOMPARE(ReadAll(list), QByteArray("2016-03-01 10:15:00.000;0;2.50\n"));
     // A new file there is a real failure.
     QVERIFY(!writer.WriteTimestampList(folder + "/new.csv"));
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
-        QStringList({"list.csv", "pairs.csv"}));
+    QCOMPARE(
+        QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"list.csv", "pairs.csv"}));
 }
 
 void TestCsvWriter::failingDeviceFailsTheExport()
