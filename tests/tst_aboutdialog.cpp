@@ -1,5 +1,4 @@
-// The About box: the version taken from the build's repository location, its texts, and how it
-// closes and hands its links to the desktop.
+// The About box: the version taken from the build's repository location, its links and closing.
 
 #include "AboutDialog.h"
 #include "BuildInfo.h"
@@ -41,11 +40,9 @@ private slots:
             QCOMPARE(AboutDialog::VersionFromRepositoryPath(c.first), c.second);
     }
 
-    void texts()
+    void versionLinksAndClosing()
     {
         AboutDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QString("About ORVANTA Curve Scope"));
-        QCOMPARE(dialog.label_2->text(), QString("ORVANTA Curve Scope"));
         // Release builds come from a tag named after the version.
         QVERIFY(
             QString(BuildRepositoryPath).contains(QRegularExpression("/tags/\\d+\\.\\d+\\.\\d+$")));
@@ -53,35 +50,7 @@ private slots:
             "Version: " + QString(BuildRepositoryPath).section('/', -1));
         QCOMPARE(dialog.labelRevision->text(), "Revision: " + QString::fromUtf8(BuildRevision));
         QVERIFY(QString::fromUtf8(BuildRevision).toInt() > 0);
-        QCOMPARE(dialog.label_4->text(),
-            QString("Program is based in part on the work of the Qwt project "
-                    "(https://qwt.sourceforge.io)."));
-        QVERIFY(!dialog.label->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-        dialog.show();
-        for (QLabel* label : dialog.findChildren<QLabel*>())
-            QVERIFY2(label->sizeHint().width() <= dialog.width(), qPrintable(label->text()));
-    }
-
-    void closes()
-    {
-        for (const bool escape : {false, true}) {
-            AboutDialog dialog;
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            if (escape)
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            else
-                QTest::mouseClick(
-                    dialog.buttonBox->button(QDialogButtonBox::Close), Qt::LeftButton);
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        }
-    }
-
-    void linksGoToTheDesktop()
-    {
-        AboutDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (QLabel* label : {dialog.labelWebsite, dialog.labelEMail}) {
@@ -99,6 +68,9 @@ private slots:
                 QTextDocumentFragment::fromHtml(label->text()).toPlainText()));
         }
         QVERIFY(dialog.isVisible());
+        QTest::mouseClick(dialog.buttonBox->button(QDialogButtonBox::Close), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void aboutCommandShowsModalBoxOverWindow()
@@ -108,10 +80,8 @@ private slots:
         ModalCatcher catcher;
         QString seen;
         catcher.setDialogHandler([&](QDialog* dialog) {
-            seen = QString("%1 %2 %3")
-                       .arg(dialog->metaObject()->className())
-                       .arg(dialog->parentWidget() == &window)
-                       .arg(dialog->isModal());
+            seen = QString("%1 %2 %3").arg(dialog->metaObject()->className())
+                       .arg(dialog->parentWidget() == &window).arg(dialog->isModal());
             dialog->reject();
         });
         QVERIFY(QMetaObject::invokeMethod(&window, "About"));

@@ -24,74 +24,49 @@ const QString ToolkitSource = QStringLiteral("Cancel");
 const QString SharedContext = QStringLiteral("Shared");
 const QString SharedSource = QStringLiteral("Probe");
 
-void identifyApplication()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
-}
-
 QString escaped(const QString& text) { return text.toHtmlEscaped(); }
 
-// Compiles a catalogue with one message per pair (context, source) -> translation.
-bool writeCatalogue(const QString& dir, const QString& baseName, const QList<QStringList>& messages)
+// Compiles a catalogue "CurveScope_<suffix>" (program) or "qt_<suffix>" (toolkit) with its probe
+// text and the shared one, both translated as "<suffix>-program" or "<suffix>-toolkit".
+bool writeCatalogue(bool program, const QString& dir, const QString& suffix)
 {
+    const QString baseName = dir + (program ? "/CurveScope_" : "/qt_") + suffix;
+    const QString translation = suffix + (program ? "-program" : "-toolkit");
     QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                                 "<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">\n");
-    for (const QStringList& m : messages) {
+    for (const QString& context : {program ? ProgramContext : ToolkitContext, SharedContext}) {
+        const QString source = context == SharedContext ? SharedSource
+            : program                                   ? ProgramSource
+                                                        : ToolkitSource;
         ts += QStringLiteral("<context><name>%1</name><message><source>%2</source>"
                              "<translation>%3</translation></message></context>\n")
-                  .arg(escaped(m.at(0)), escaped(m.at(1)), escaped(m.at(2)));
+                  .arg(escaped(context), escaped(source), escaped(translation));
     }
-    ts += QStringLiteral("</TS>\n");
-    const QString tsPath = dir + QLatin1Char('/') + baseName + QStringLiteral(".ts");
-    QFile file(tsPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ts.toUtf8()) < 0)
+    QFile file(baseName + ".ts");
+    if (!file.open(QIODevice::WriteOnly) || file.write(ts.toUtf8() + "</TS>\n") < 0)
         return false;
     file.close();
-    const QString lrelease
-        = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
-    const int exitCode = QProcess::execute(lrelease,
-        {QStringLiteral("-silent"), tsPath, QStringLiteral("-qm"),
-            dir + QLatin1Char('/') + baseName + QStringLiteral(".qm")});
-    QFile::remove(tsPath);
+    const int exitCode
+        = QProcess::execute(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lrelease",
+            {"-silent", baseName + ".ts", "-qm", baseName + ".qm"});
+    QFile::remove(baseName + ".ts");
     return exitCode == 0;
 }
 
-bool writeProgramCatalogue(const QString& dir, const QString& suffix)
+QString text(const QString& context, const QString& source)
 {
-    return writeCatalogue(dir, QStringLiteral("CurveScope_") + suffix,
-        {{ProgramContext, ProgramSource, suffix + QStringLiteral("-program")},
-            {SharedContext, SharedSource, suffix + QStringLiteral("-program")}});
+    return QCoreApplication::translate(qPrintable(context), qPrintable(source));
 }
-
-bool writeToolkitCatalogue(const QString& dir, const QString& suffix)
-{
-    return writeCatalogue(dir, QStringLiteral("qt_") + suffix,
-        {{ToolkitContext, ToolkitSource, suffix + QStringLiteral("-toolkit")},
-            {SharedContext, SharedSource, suffix + QStringLiteral("-toolkit")}});
-}
-
-QString programText()
-{
-    return QCoreApplication::translate(qPrintable(ProgramContext), qPrintable(ProgramSource));
-}
-
-QString toolkitText()
-{
-    return QCoreApplication::translate(qPrintable(ToolkitContext), qPrintable(ToolkitSource));
-}
-
-QString sharedText()
-{
-    return QCoreApplication::translate(qPrintable(SharedContext), qPrintable(SharedSource));
-}
+QString programText() { return text(ProgramContext, ProgramSource); }
+QString toolkitText() { return text(ToolkitContext, ToolkitSource); }
 
 // Child-process mode: start up like the program does under the inherited environment (system
 // locale from LANG) and report what the step did, one item per line.
 int runProbe(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    identifyApplication();
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
     ModalCatcher catcher;
     const QString folder = qEnvironmentVariable(ProbeVariable);
     if (folder == QLatin1String("beside"))
@@ -133,7 +108,7 @@ QStringList runProbeProcess(const QString& executable, const QString& folder, co
 QString Summary(const ModalCatcher& catcher)
 {
     QString summary = QString("%1 %2 %3 %4 %5 %6")
-                          .arg(QLocale().name(), programText(), toolkitText(), sharedText())
+                          .arg(QLocale().name(), programText(), toolkitText(), text(SharedContext, SharedSource))
                           .arg(QSettings().value("Language").toInt())
                           .arg(qApp->findChildren<QTranslator*>().size());
     for (const ModalCatcher::Message& m : catcher.messages())
@@ -170,7 +145,6 @@ void TestStartupLanguage::initTestCase()
 void TestStartupLanguage::init()
 {
     m_folder.reset(new QTemporaryDir);
-    QVERIFY(m_folder->isValid());
     QSettings().clear();
 }
 
@@ -231,9 +205,9 @@ void TestStartupLanguage::installsCataloguesForStoredLanguage()
     QFETCH(QStringList, toolkit);
     QFETCH(QString, expected);
     for (const QString& suffix : program)
-        QVERIFY(writeProgramCatalogue(m_folder->path(), suffix));
+        QVERIFY(writeCatalogue(true, m_folder->path(), suffix));
     for (const QString& suffix : toolkit)
-        QVERIFY(writeToolkitCatalogue(m_folder->path(), suffix));
+        QVERIFY(writeCatalogue(false, m_folder->path(), suffix));
     QSettings().setValue(QStringLiteral("Language"), language);
     {
         ModalCatcher catcher;
@@ -276,10 +250,8 @@ void TestStartupLanguage::absentSettingFollowsSystemLocale()
     QFETCH(QString, lang);
     QFETCH(QStringList, report);
 
-    QVERIFY(writeProgramCatalogue(m_folder->path(), QStringLiteral("de")));
-    QVERIFY(writeToolkitCatalogue(m_folder->path(), QStringLiteral("de")));
+    QVERIFY(writeCatalogue(true, m_folder->path(), "de") && writeCatalogue(false, m_folder->path(), "de"));
     QTemporaryDir configHome;
-    QVERIFY(configHome.isValid());
 
     QStringList lines = runProbeProcess(
         QCoreApplication::applicationFilePath(), m_folder->path(), lang, configHome.path());
@@ -307,11 +279,9 @@ void TestStartupLanguage::programLooksBesideItsExecutable()
     QVERIFY(QFile::setPermissions(executable, QFile::ReadOwner | QFile::ExeOwner));
     QVERIFY(QDir(install.path()).mkdir(QStringLiteral("language")));
     const QString languageFolder = install.filePath(QStringLiteral("language"));
-    QVERIFY(writeProgramCatalogue(languageFolder, QStringLiteral("de")));
-    QVERIFY(writeToolkitCatalogue(languageFolder, QStringLiteral("de")));
+    QVERIFY(writeCatalogue(true, languageFolder, "de") && writeCatalogue(false, languageFolder, "de"));
 
     QTemporaryDir configHome;
-    QVERIFY(configHome.isValid());
     {
         QSettings stored(
             configHome.filePath(QStringLiteral("Orvanta/CurveScope.conf")), QSettings::IniFormat);
