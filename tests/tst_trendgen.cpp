@@ -46,12 +46,11 @@ void TestTrendGen::sameSeedSameBytes()
         QVERIFY(TrendSetGenerator::WriteSet(options));
     }
     for (const RecordingKind kind : TrendSetGenerator::AllKinds()) {
-        const QByteArray a = ReadAll(m_dir.filePath("a/" + FileNameOf(kind)));
-        QVERIFY(!a.isEmpty());
-        QVERIFY2(
-            a == ReadAll(m_dir.filePath("b/" + FileNameOf(kind))), qPrintable(FileNameOf(kind)));
-        QVERIFY2(
-            a != ReadAll(m_dir.filePath("c/" + FileNameOf(kind))), qPrintable(FileNameOf(kind)));
+        const QString name = FileNameOf(kind);
+        const QByteArray a = ReadAll(m_dir.filePath("a/" + name));
+        QVERIFY2(!a.isEmpty() && a == ReadAll(m_dir.filePath("b/" + name))
+                && a != ReadAll(m_dir.filePath("c/" + name)),
+            qPrintable(name));
     }
 }
 
@@ -128,15 +127,9 @@ void TestTrendGen::commandLine()
         TrendGenCommandLine::Run);
     const TrendSetGenerator::Options& o = line.GetOptions();
     QCOMPARE(o.startTime, QDateTime(QDate(2026, 7, 1), QTime(10, 0), Qt::UTC).toMSecsSinceEpoch());
-    QCOMPARE(QString("%1 %2 %3 %4 %5 %6 %7 %8")
-                 .arg(o.outputFolder)
-                 .arg(o.durationSeconds)
-                 .arg(o.sampleRateHz)
-                 .arg(o.numberOfCylinders)
-                 .arg(o.cylinderNames.join(','))
-                 .arg(o.fahrenheit)
-                 .arg(o.linesPerFile)
-                 .arg(o.seed),
+    QCOMPARE(QString("%1 %2 %3 %4 %5 %6 %7 %8").arg(o.outputFolder).arg(o.durationSeconds)
+                 .arg(o.sampleRateHz).arg(o.numberOfCylinders).arg(o.cylinderNames.join(','))
+                 .arg(o.fahrenheit).arg(o.linesPerFile).arg(o.seed),
         QString("out 90.5 20 3 X,Y 1 1000 42"));
     QCOMPARE(o.kinds, (QVector<RecordingKind> {RecordingKind::Speed, RecordingKind::Temperatures}));
     QCOMPARE(TrendGenCommandLine().Parse({"curvescope-trendgen", "--cylinders", "six", "out"}),
