@@ -237,41 +237,37 @@ void TestDatafileReaders::sameAsPlainQtReading_data()
     QTest::addColumn<qint64>("startTime");
     QTest::addColumn<QByteArray>("content");
 
-    QTest::newRow("two columns, odd lines")
-        << 2 << 1 << qint64(1772436600000) << GenerateLines(2, 1, 60000, 1);
-    QTest::newRow("two columns, start near 64-bit end")
-        << 2 << 1 << Int64Max - 3000000 << GenerateLines(2, 1, 30000, 2);
-    QTest::newRow("two columns, start near 2^53")
-        << 2 << 1 << (qint64(1) << 53) - 2000000 << GenerateLines(2, 1, 30000, 3);
-    QTest::newRow("three columns, odd lines")
-        << 3 << 4 << qint64(1772436600000) << GenerateLines(3, 4, 60000, 4);
-    QTest::newRow("three columns, negative start")
-        << 3 << 3 << Int64Min + 1000 << GenerateLines(3, 3, 30000, 5);
-    QTest::newRow("three columns as two") << 2 << 1 << qint64(0) << GenerateLines(3, 2, 20000, 6);
-    QTest::newRow("two columns as three") << 3 << 2 << qint64(0) << GenerateLines(2, 1, 20000, 7);
-    QTest::newRow("CRs at buffer boundaries, two")
-        << 2 << 1 << qint64(0) << GenerateBoundaryLines(2, 9);
-    QTest::newRow("CRs at buffer boundaries, three")
-        << 3 << 1 << qint64(0) << GenerateBoundaryLines(3, 10);
+    const auto row = [](const char* name, int columns, int cylinders, qint64 start,
+                         const QByteArray& content) {
+        QTest::newRow(name) << columns << cylinders << start << content;
+    };
+    row("two columns, odd lines", 2, 1, 1772436600000, GenerateLines(2, 1, 60000, 1));
+    row("two columns, start near 64-bit end", 2, 1, Int64Max - 3000000, GenerateLines(2, 1, 30000, 2));
+    row("two columns, start near 2^53", 2, 1, (qint64(1) << 53) - 2000000, GenerateLines(2, 1, 30000, 3));
+    row("three columns, odd lines", 3, 4, 1772436600000, GenerateLines(3, 4, 60000, 4));
+    row("three columns, negative start", 3, 3, Int64Min + 1000, GenerateLines(3, 3, 30000, 5));
+    row("three columns as two", 2, 1, 0, GenerateLines(3, 2, 20000, 6));
+    row("two columns as three", 3, 2, 0, GenerateLines(2, 1, 20000, 7));
+    row("CRs at buffer boundaries, two", 2, 1, 0, GenerateBoundaryLines(2, 9));
+    row("CRs at buffer boundaries, three", 3, 1, 0, GenerateBoundaryLines(3, 10));
     // Lines longer than the readers' blocks: blanks before a number, a row of TABs, a last line
     // without LF.
     const QByteArray blanks(3 << 20, ' ');
-    QTest::newRow("lines of megabytes")
-        << 2 << 1 << qint64(0)
-        << blanks + "3E8\t1.5\n" + QByteArray(2 << 20, '\t') + "\n1\t2\n2\t" + blanks + "4.5";
+    row("lines of megabytes", 2, 1, 0,
+        blanks + "3E8\t1.5\n" + QByteArray(2 << 20, '\t') + "\n1\t2\n2\t" + blanks + "4.5");
     std::mt19937 random(8);
     QByteArray binary;
     for (int i = 0; i < (3 << 20); ++i)
         binary += char(random() % 256u);
-    QTest::newRow("random bytes, two") << 2 << 1 << qint64(0) << binary;
-    QTest::newRow("random bytes, three") << 3 << 4 << qint64(0) << binary;
+    row("random bytes, two", 2, 1, 0, binary);
+    row("random bytes, three", 3, 4, 0, binary);
     // Few TABs and LFs but many digits: lines that nearly parse.
     QByteArray digits;
     const char alphabet[] = "0123456789abcdef\t\t\n\r .-+ex";
     for (int i = 0; i < (1 << 20); ++i)
         digits += alphabet[random() % (sizeof alphabet - 1)];
-    QTest::newRow("random digits, two") << 2 << 1 << qint64(0) << digits;
-    QTest::newRow("random digits, three") << 3 << 10 << qint64(0) << digits;
+    row("random digits, two", 2, 1, 0, digits);
+    row("random digits, three", 3, 10, 0, digits);
 }
 
 void TestDatafileReaders::sameAsPlainQtReading()
