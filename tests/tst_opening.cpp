@@ -29,44 +29,18 @@
 namespace {
 const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
 
-QAction* findAction(QWidget* window, const QString& text)
-{
-    for (QAction* action : window->findChildren<QAction*>()) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
-}
-
-const char* const SetCommands[]
-    = {"&Close", "&Export to CSV", "Export &Plot", "Copy plot to clipboard", "&Tips and Tricks..."};
-
+// Whether every command that needs an open set is in the given state.
 bool setCommandsEnabled(QWidget* window, bool enabled)
 {
-    for (const char* text : SetCommands) {
-        if (findAction(window, QString::fromLatin1(text))->isEnabled() != enabled)
-            return false;
-    }
-    return true;
+    const QStringList commands {"&Close", "&Export to CSV", "Export &Plot",
+        "Copy plot to clipboard", "&Tips and Tricks..."};
+    int matching = 0;
+    for (QAction* action : window->findChildren<QAction*>())
+        matching += commands.contains(action->text()) && action->isEnabled() == enabled;
+    return matching == commands.size();
 }
 
 TrendPlot* plotOf(MainWindow& window) { return qobject_cast<TrendPlot*>(window.centralWidget()); }
-
-QStringList curveTitles(QwtPlot* plot)
-{
-    QStringList titles;
-    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
-        titles << item->title().text();
-    return titles;
-}
-
-QList<QColor> curveColours(QwtPlot* plot)
-{
-    QList<QColor> colours;
-    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
-        colours << static_cast<QwtPlotCurve*>(item)->pen().color();
-    return colours;
-}
 
 // A full set with two samples per series; three-column files hold every cylinder.
 void writeSet(const QString& dir, int cylinders, const QStringList& names = {},
@@ -135,12 +109,14 @@ protected:
         auto* plot = axis ? qobject_cast<TrendPlot*>(axis->parentWidget()) : nullptr;
         if (event->type() != QEvent::Paint || !plot)
             return false;
-        const int id = axis == plot->axisWidget(QwtPlot::xBottom) ? QwtPlot::xBottom : QwtPlot::yLeft;
+        const int id
+            = axis == plot->axisWidget(QwtPlot::xBottom) ? QwtPlot::xBottom : QwtPlot::yLeft;
         if (labelsInside.contains(id))
             return false;
         bool inside = true;
         for (const double tick : plot->axisScaleDiv(id).ticks(QwtScaleDiv::MajorTick))
-            inside &= axis->rect().contains(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
+            inside
+                &= axis->rect().contains(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
         labelsInside[id] = inside;
         return false;
     }
@@ -187,44 +163,31 @@ void TestOpening::views_data()
     QTest::addColumn<QString>("expected"); // title|axis title|curves
 
     const QString angle = QString::fromUtf8("Relative Angle [°CRANK]");
-    QTest::newRow("speed") << "speed.tlx"
-                           << ""
-                           << "Speed Recording|RPM|Speed";
-    QTest::newRow("global timing") << "global_timing.tlx"
-                                   << ""
-                                   << "Global Timing Recording|" + angle + "|Global Timing";
-    QTest::newRow("firing angles")
-        << "firing_angles.tlx"
-        << ""
-        << "Firing Angles Recording|" + angle + "|Global Timing,A1,B1,A2";
-    QTest::newRow("secondary voltages") << "secondary_voltages.tlx"
-                                        << ""
-                                        << "Secondary Voltages Recording|Voltage [kV]|A1,B1,A2";
-    QTest::newRow("analog output")
-        << "analog_output.tlx"
-        << ""
-        << "Normalized Analog Output Recording|Normalized Analog Output [%]|Output";
-    QTest::newRow("knocking intensity")
-        << "knocking_intensity.tlx"
-        << ""
-        << "Knocking Intensity Recording|Knocking Intensity [%]|A1,B1,A2";
-    QTest::newRow("temperatures") << "temperatures.tlx"
-                                  << ""
-                                  << QString::fromUtf8(
-                                         "Temperatures Recording|Temperature [°C]|A1,B1,A2");
-    QTest::newRow("temperatures in Fahrenheit")
-        << "temperatures.tlx"
-        << "fahrenheit" << QString::fromUtf8("Temperatures Recording|Temperature [°F]|A1,B1,A2");
+    const auto row
+        = [](const char* tag, const char* file, const char* variant, const QString& expected) {
+              QTest::newRow(tag) << file << variant << expected;
+          };
+    row("speed", "speed.tlx", "", "Speed Recording|RPM|Speed");
+    row("global timing", "global_timing.tlx", "",
+        "Global Timing Recording|" + angle + "|Global Timing");
+    row("firing angles", "firing_angles.tlx", "",
+        "Firing Angles Recording|" + angle + "|Global Timing,A1,B1,A2");
+    row("secondary voltages", "secondary_voltages.tlx", "",
+        "Secondary Voltages Recording|Voltage [kV]|A1,B1,A2");
+    row("analog output", "analog_output.tlx", "",
+        "Normalized Analog Output Recording|Normalized Analog Output [%]|Output");
+    row("knocking intensity", "knocking_intensity.tlx", "",
+        "Knocking Intensity Recording|Knocking Intensity [%]|A1,B1,A2");
+    row("temperatures", "temperatures.tlx", "",
+        QString::fromUtf8("Temperatures Recording|Temperature [°C]|A1,B1,A2"));
+    row("temperatures in Fahrenheit", "temperatures.tlx", "fahrenheit",
+        QString::fromUtf8("Temperatures Recording|Temperature [°F]|A1,B1,A2"));
     // Names are generated zero-based for cylinders the configuration leaves unnamed.
-    QTest::newRow("firing angles without global timing")
-        << "firing_angles.tlx"
-        << "no timing"
-        << "Firing Angles Recording|" + angle + "|# 0,# 1,# 2";
+    row("firing angles without global timing", "firing_angles.tlx", "no timing",
+        "Firing Angles Recording|" + angle + "|# 0,# 1,# 2");
     // An empty cylinder takes neither a legend entry nor a colour.
-    QTest::newRow("cylinder without samples")
-        << "knocking_intensity.tlx"
-        << "empty cylinder"
-        << "Knocking Intensity Recording|Knocking Intensity [%]|A1,A2";
+    row("cylinder without samples", "knocking_intensity.tlx", "empty cylinder",
+        "Knocking Intensity Recording|Knocking Intensity [%]|A1,A2");
 }
 
 void TestOpening::views()
@@ -251,10 +214,15 @@ void TestOpening::views()
     QVERIFY(setCommandsEnabled(&window, true));
     TrendPlot* plot = plotOf(window);
     QVERIFY(plot);
+    QStringList titles;
+    QList<QColor> colours;
+    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        titles << item->title().text();
+        colours << static_cast<QwtPlotCurve*>(item)->pen().color();
+    }
     QCOMPARE(plot->title().text() + '|' + plot->axisTitle(QwtPlot::yLeft).text() + '|'
-            + curveTitles(plot).join(','),
+            + titles.join(','),
         expected);
-    const QList<QColor> colours = curveColours(plot);
     QCOMPARE(colours.mid(0, 3),
         (QList<QColor> {Qt::darkRed, Qt::darkGreen, Qt::darkBlue}).mid(0, colours.size()));
     // The first curve plots the file's samples as absolute times.
@@ -283,43 +251,29 @@ void TestOpening::failures_data()
                             "readable.";
     const QString invalid = "3|Invalid configuration|Unable to read configuration from "
                             "configuration.tlx!\nConfiguration is invalid.";
-    QTest::newRow("no configuration") << "noconfig"
-                                      << "speed.tlx" << missing;
-    QTest::newRow("renamed file without configuration") << "noconfig"
-                                                        << "Speed.tlx" << missing;
-    QTest::newRow("invalid configuration") << "invalid"
-                                           << "speed.tlx" << invalid;
-    QTest::newRow("invalid configuration chosen itself") << "invalid"
-                                                         << "configuration.tlx" << invalid;
-    QTest::newRow("configuration chosen") << "valid"
-                                          << "configuration.tlx"
-                                          << "2|Config file selected|%CONFIG";
-    QTest::newRow("unknown name")
-        << "valid"
-        << "Speed.tlx"
-        << "3|Unknown file selected|Unknown file name Speed.tlx, cannot read data!\nPlease do not "
-           "rename any tlx files  created by your Visorix device.";
-    QTest::newRow("no cylinders") << "nocylinders"
-                                  << "temperatures.tlx"
-                                  << "3|Reading file failed|Unable to read data from file %P!";
-    QTest::newRow("no usable line")
-        << "emptyspeed"
-        << "speed.tlx"
-        << "3|Data file is empty|File speed.tlx does not contain any usable data.";
+    const QString unreadable = "3|Reading file failed|Unable to read data from file %P!";
+    const auto row = [](const char* tag, const char* case_, const char* file, const QString& text) {
+        QTest::newRow(tag) << case_ << file << text;
+    };
+    row("no configuration", "noconfig", "speed.tlx", missing);
+    row("renamed file without configuration", "noconfig", "Speed.tlx", missing);
+    row("invalid configuration", "invalid", "speed.tlx", invalid);
+    row("invalid configuration chosen itself", "invalid", "configuration.tlx", invalid);
+    row("configuration chosen", "valid", "configuration.tlx", "2|Config file selected|%CONFIG");
+    row("unknown name", "valid", "Speed.tlx",
+        "3|Unknown file selected|Unknown file name Speed.tlx, cannot read data!\nPlease do not "
+        "rename any tlx files  created by your Visorix device.");
+    row("no cylinders", "nocylinders", "temperatures.tlx", unreadable);
+    row("no usable line", "emptyspeed", "speed.tlx",
+        "3|Data file is empty|File speed.tlx does not contain any usable data.");
     // Far larger than any configuration: refused without being read whole.
-    QTest::newRow("configuration over 1 MiB") << "hugeconfig"
-                                              << "speed.tlx" << invalid;
+    row("configuration over 1 MiB", "hugeconfig", "speed.tlx", invalid);
 #ifdef Q_OS_UNIX
     // Regression: pipes and devices were opened and read, blocking the window for good.
-    const QString unreadable = "3|Reading file failed|Unable to read data from file %P!";
-    QTest::newRow("configuration is a pipe") << "fifoconfig"
-                                             << "speed.tlx" << missing;
-    QTest::newRow("configuration links to /dev/zero") << "zeroconfig"
-                                                      << "speed.tlx" << missing;
-    QTest::newRow("data file is a pipe") << "fifodata"
-                                         << "speed.tlx" << unreadable;
-    QTest::newRow("data file links to /dev/urandom") << "randomdata"
-                                                     << "speed.tlx" << unreadable;
+    row("configuration is a pipe", "fifoconfig", "speed.tlx", missing);
+    row("configuration links to /dev/zero", "zeroconfig", "speed.tlx", missing);
+    row("data file is a pipe", "fifodata", "speed.tlx", unreadable);
+    row("data file links to /dev/urandom", "randomdata", "speed.tlx", unreadable);
 #endif
 }
 
@@ -333,8 +287,8 @@ void TestOpening::failures()
     const QString configurationPath = dir.filePath("configuration.tlx");
 #ifdef Q_OS_UNIX
     if (case_ == "fifoconfig" || case_ == "fifodata")
-        QCOMPARE(::mkfifo(QFile::encodeName(case_ == "fifodata" ? path : configurationPath), 0600),
-            0);
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(case_ == "fifodata" ? path : configurationPath), 0600), 0);
     if (case_ == "zeroconfig")
         QVERIFY(QFile::link("/dev/zero", configurationPath));
     if (case_ == "randomdata")
@@ -413,10 +367,8 @@ void TestOpening::commandLine_data()
     QTest::addColumn<int>("messages");
 
     QTest::newRow("one readable speed file") << QStringList {"speed.tlx"} << true << 0;
-    QTest::newRow("capital suffix ignored") << QStringList {"SPEED.TLX"} << false << 0;
-    QTest::newRow("folder ignored") << QStringList {"folder.tlx"} << false << 0;
-    QTest::newRow("missing file ignored") << QStringList {"missing.tlx"} << false << 0;
-    QTest::newRow("other suffix ignored") << QStringList {"speed.csv"} << false << 0;
+    for (const char* ignored : {"SPEED.TLX", "folder.tlx", "missing.tlx", "speed.csv"})
+        QTest::addRow("%s ignored", ignored) << QStringList {ignored} << false << 0;
     QTest::newRow("two arguments ignored") << QStringList {"speed.tlx", "speed.tlx"} << false << 0;
     QTest::newRow("no argument") << QStringList {} << false << 0;
     // The suffix test passes, the exact name does not: the unknown-file message is shown.
@@ -539,8 +491,8 @@ void TestOpening::memoryRunsOut()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("small"));
     writeSet(dir.path() + "/small", 1);
-    QVERIFY(TrendSetFiles::write(dir.path(), "configuration.tlx",
-        TrendSetFiles::configuration(Start, 1)));
+    QVERIFY(TrendSetFiles::write(
+        dir.path(), "configuration.tlx", TrendSetFiles::configuration(Start, 1)));
     QFile data(dir.filePath("speed.tlx"));
     QVERIFY(data.open(QIODevice::WriteOnly));
     data.write(samples);
@@ -564,10 +516,10 @@ void TestOpening::memoryRunsOut()
 void TestOpening::demoKeepsTheWindowAndWholeLabels_data()
 {
     QTest::addColumn<QString>("file");
-    for (const char* file : {"speed.tlx", "global_timing.tlx", "firing_angles.tlx",
-             "secondary_voltages.tlx", "analog_output.tlx", "knocking_intensity.tlx",
-             "temperatures.tlx"})
-        QTest::newRow(file) << QString::fromLatin1(file);
+    for (const QString& file : QDir(CURVESCOPE_SOURCE_DIR "/samples/demo").entryList({"*.tlx"})) {
+        if (file != "configuration.tlx")
+            QTest::newRow(qPrintable(file)) << file;
+    }
 }
 
 // Regression: opening a set widened the window to make room for every time label, and the
