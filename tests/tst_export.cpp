@@ -85,12 +85,10 @@ private slots:
     void csvOfEveryKind_data();
     void csvOfEveryKind();
     void csvCanceledOrRefused();
-    void plotDialog();
     void plotFiles_data();
     void plotFiles();
     void plotFormats();
     void plotRefused();
-    void fullDiskKeepsEarlierFile_data();
     void fullDiskKeepsEarlierFile();
     void clipboardFollowsWindowSize();
 
@@ -101,7 +99,6 @@ private:
 
 void TestExport::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
     m_set = m_dir.filePath("set");
     QVERIFY(QDir().mkpath(m_set));
     // Two samples of speed, timing and output; three cylinders of which the second recorded
@@ -128,9 +125,8 @@ void TestExport::csvOfEveryKind_data()
 
     QTest::newRow("speed") << "speed"
                            << "Time/Data Pairs"
-                           << QByteArray(
-                                  "Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;1,500.00\n"
-                                  "2016-03-01 10:15:01.500;-2.13\n");
+                           << QByteArray("Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;"
+                                         "1,500.00\n2016-03-01 10:15:01.500;-2.13\n");
     QTest::newRow("timing")
         << "global_timing"
         << "Time/Data Pairs"
@@ -166,7 +162,6 @@ void TestExport::csvOfEveryKind()
     choice.layout = layout;
     choice.Install(catcher);
     QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-    QCOMPARE(catcher.fileDialogsSeen(), 1);
     QCOMPARE(Messages(catcher), QStringList());
     QCOMPARE(choice.proposed, QDir(m_set).absoluteFilePath(file + ".csv"));
     QCOMPARE(choice.caption, QString("Save File"));
@@ -205,27 +200,6 @@ void TestExport::csvCanceledOrRefused()
                 .arg(QMessageBox::Critical)
                 .arg(choice.target)}));
     QVERIFY(!QApplication::overrideCursor());
-}
-
-void TestExport::plotDialog()
-{
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-    FileChoice choice;
-    choice.Install(catcher);
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-    QCOMPARE(catcher.fileDialogsSeen(), 1);
-    QCOMPARE(Messages(catcher), QStringList());
-    QCOMPARE(choice.caption, QString("Export File Name"));
-    QCOMPARE(choice.proposed, QDir(m_set).absoluteFilePath("speed.png"));
-    QStringList patterns;
-    for (const QByteArray& format : QImageWriter::supportedImageFormats())
-        patterns << "*." + QString::fromLatin1(format);
-    QVERIFY(patterns.contains("*.png"));
-    QCOMPARE(choice.filters,
-        QStringList({"Images (" + patterns.join(' ') + ")", "SVG Documents (*.svg)",
-            "Postscript Documents (*.ps)", "PDF Documents (*.pdf)"}));
 }
 
 void TestExport::plotFiles_data()
@@ -297,6 +271,8 @@ void TestExport::plotFormats()
     QVERIFY(!formats.Accepts("PDF") && !formats.Accepts("") && !formats.Accepts("jpg"));
 }
 
+// The plot dialog offers every image format Qt writes and the documents; other suffixes, in
+// any other case too, are refused without a file.
 void TestExport::plotRefused()
 {
     MainWindow window;
@@ -304,9 +280,15 @@ void TestExport::plotRefused()
     QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
     FileChoice choice;
     choice.Install(catcher);
+    QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
+    QCOMPARE(choice.caption, QString("Export File Name"));
+    QCOMPARE(choice.proposed, QDir(m_set).absoluteFilePath("speed.png"));
     QStringList accepted;
     for (const QByteArray& format : QImageWriter::supportedImageFormats())
         accepted << QString::fromLatin1(format);
+    QCOMPARE(choice.filters,
+        QStringList({"Images (*." + accepted.join(" *.") + ")", "SVG Documents (*.svg)",
+            "Postscript Documents (*.ps)", "PDF Documents (*.pdf)"}));
     QStringList expected;
     for (const char* name : {"plot.PNG", "plot.Pdf", "plot", "plot.csv"}) {
         choice.target = m_dir.filePath(name);
@@ -321,20 +303,11 @@ void TestExport::plotRefused()
     QCOMPARE(Messages(catcher), expected);
 }
 
-void TestExport::fullDiskKeepsEarlierFile_data()
-{
-    QTest::addColumn<QString>("slot");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("csv") << "ExportCsv"
-                         << "CSV export failed|Unable to write data to file '%1' !\n";
-}
-
 void TestExport::fullDiskKeepsEarlierFile()
 {
 #ifdef Q_OS_UNIX
     // Regression: a disk that filled up during an export left a truncated file and no message.
-    QFETCH(QString, slot);
-    QFETCH(QString, message);
+    const QString message = "CSV export failed|Unable to write data to file '%1' !\n";
     QList<qint64> offsets;
     QList<double> values;
     for (int i = 0; i < 20000; ++i) {
@@ -345,20 +318,19 @@ void TestExport::fullDiskKeepsEarlierFile()
     QVERIFY(QDir().mkpath(folder));
     TrendSetFiles::write(folder, "configuration.tlx", TrendSetFiles::configuration(Start, 1));
     TrendSetFiles::write(folder, "speed.tlx", TrendSetFiles::twoColumns(offsets, values));
-    const QString target = folder + "/speed." + QTest::currentDataTag();
+    const QString target = folder + "/speed.csv";
     QVERIFY(TrendSetFiles::write(folder, QFileInfo(target).fileName(), "earlier export\n"));
     // This program again, with every file it writes limited to 20000 bytes.
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
-        {"--export-limited", slot, folder + "/speed.tlx", target});
+        {"--export-limited", "ExportCsv", folder + "/speed.tlx", target});
     QVERIFY(child.waitForFinished(120000));
     const QByteArray output = child.readAll();
     QVERIFY2(output.contains("message: " + message.arg(target).toUtf8()), output.constData());
     QCOMPARE(ReadAll(target), QByteArray("earlier export\n"));
-    const QString tag = QTest::currentDataTag();
-    QCOMPARE(QDir(folder).entryList({"*." + tag + "*"}, QDir::Files | QDir::Hidden),
-        QStringList {"speed." + tag});
+    QCOMPARE(
+        QDir(folder).entryList({"*.csv*"}, QDir::Files | QDir::Hidden), QStringList {"speed.csv"});
 #else
     QSKIP("File size limits are a POSIX feature");
 #endif
@@ -381,12 +353,9 @@ void TestExport::clipboardFollowsWindowSize()
     const QImage second = QGuiApplication::clipboard()->pixmap().toImage();
     QCOMPARE(second.size(), plot->size());
     QVERIFY(second.width() > first.width() && second.height() > first.height());
-    // Something was drawn: title, axes and curve differ from the background.
-    int drawn = 0;
-    for (int y = 0; y < second.height(); y += 2)
-        for (int x = 0; x < second.width(); x += 2)
-            drawn += second.pixel(x, y) != second.pixel(0, 0) ? 1 : 0;
-    QVERIFY(drawn > 2000);
+    QImage blank(second.size(), second.format());
+    blank.fill(second.pixel(0, 0));
+    QVERIFY(second != blank); // something was drawn
 }
 
 // Child mode: --export-limited <slot> <data file> <target>. Opens the set, limits the size of
