@@ -141,20 +141,14 @@ void TestTimeAxis::axisTicksOfANewYearRecording()
     plot.AddCurve(times, values, QStringLiteral("Speed"));
 
     const QList<double> ticks = plot.axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MajorTick);
-    QVERIFY(ticks.size() >= 3);
-    const QwtScaleDraw* draw = plot.axisScaleDraw(QwtPlot::xBottom);
-    QVERIFY(dynamic_cast<const TrendPlot::TimeScaleDraw*>(draw));
     QStringList days;
+    const QRegularExpression format(QStringLiteral("^(12-31|01-01) \\d\\d:\\d\\d:\\d\\d$"));
     for (double tick : ticks) {
-        const QString label = draw->label(tick).text();
-        QVERIFY2(QRegularExpression(QStringLiteral("^(12-31|01-01) \\d\\d:\\d\\d:\\d\\d$"))
-                     .match(label)
-                     .hasMatch(),
-            qPrintable(label));
+        const QString label = plot.axisScaleDraw(QwtPlot::xBottom)->label(tick).text();
+        QVERIFY2(format.match(label).hasMatch(), qPrintable(label));
         days.append(label.left(5));
     }
-    QVERIFY(days.contains(QStringLiteral("12-31")));
-    QVERIFY(days.contains(QStringLiteral("01-01")));
+    QVERIFY(days.contains(QStringLiteral("12-31")) && days.contains(QStringLiteral("01-01")));
 }
 
 void TestTimeAxis::labelsNeverOverlap_data()
@@ -208,29 +202,20 @@ void TestTimeAxis::trackerShowsWhileTheMouseMoves()
     QVERIFY(QTest::qWaitForWindowExposed(&plot));
 
     auto* zoomer = plot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>();
-    QVERIFY(zoomer);
-    QCOMPARE(zoomer->trackerMode(), QwtPicker::AlwaysOn);
     const QPoint position = plot.canvas()->rect().center();
     QTest::mouseMove(plot.canvas(), position);
     QTRY_COMPARE(zoomer->trackerPosition(), position);
 
     // No button is pressed, yet the tracker is on the canvas with the text of that position.
     const auto overlays = plot.canvas()->findChildren<QwtWidgetOverlay*>();
-    const bool trackerShown = std::any_of(
-        overlays.begin(), overlays.end(), [](const QwtWidgetOverlay* o) { return o->isVisible(); });
-    QVERIFY(trackerShown);
+    QVERIFY(std::any_of(overlays.begin(), overlays.end(), [](auto* o) { return o->isVisible(); }));
     QVERIFY(zoomer->trackerRect(plot.canvas()->font()).isValid());
     const QPointF value(plot.canvasMap(QwtPlot::xBottom).invTransform(position.x()),
         plot.canvasMap(QwtPlot::yLeft).invTransform(position.y()));
     const QString expected = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(value.x()))
                                  .toString(QStringLiteral("yy-MM-dd\nhh:mm:ss\n"))
         + QLocale::system().toString(value.y(), 'f', 2);
-    const QwtPicker* picker = zoomer;
-    QCOMPARE(picker->trackerText(position).text(), expected);
-    QVERIFY2(QRegularExpression(QStringLiteral("^26-03-02\n(08|09):\\d\\d:\\d\\d\n[\\d.]+,\\d\\d$"))
-                 .match(expected)
-                 .hasMatch(),
-        qPrintable(expected));
+    QCOMPARE(static_cast<const QwtPicker*>(zoomer)->trackerText(position).text(), expected);
 }
 
 int main(int argc, char* argv[])
