@@ -8,6 +8,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+bool WriteEarlierFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("earlier") == 7;
+}
+}
+
 class TestPlotFileWriter : public QObject {
     Q_OBJECT
 
@@ -54,10 +62,8 @@ void TestPlotFileWriter::failureKeepsEarlierFile()
     TrendPlot plot;
     // PostScript is offered, but Qwt 6.1 with Qt 5 writes none: the renderer leaves the file empty.
     const QString path = dir.filePath("plot.ps");
+    QVERIFY(WriteEarlierFile(path));
     QFile earlier(path);
-    QVERIFY(earlier.open(QIODevice::WriteOnly));
-    earlier.write("earlier");
-    earlier.close();
     QVERIFY(!PlotFileWriter::Write(&plot, path));
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("earlier"));
@@ -69,10 +75,7 @@ void TestPlotFileWriter::folderThatRefusesNewFiles()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("plot.png");
-    QFile earlier(path);
-    QVERIFY(earlier.open(QIODevice::WriteOnly));
-    earlier.write("earlier");
-    earlier.close();
+    QVERIFY(WriteEarlierFile(path));
     LockedFolder lock(dir.path());
     if (!lock.IsLocked())
         QSKIP("no way to make a folder that refuses new files here");

@@ -4,16 +4,14 @@
 #include "MainWindow.h"
 #include "TipsAndTricks.h"
 #include "TrendFileNames.h"
+#include "TextFit.h"
 #include "TrendSetFiles.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QtTest>
 
 class TestTipsAndTricks : public QObject {
@@ -29,17 +27,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (const char* name : {"label", "label_zooming", "label_scrolling", "label_legend"}) {
             auto* label = dialog.findChild<QLabel*>(name);
-            QTextDocument document;
-            document.setDefaultFont(label->font());
-            document.setDocumentMargin(0);
-            document.setHtml(label->text());
-            document.setTextWidth(label->contentsRect().width());
-            qreal bottom = 0;
-            // The trailing line-break paragraph is only spacing and may be cut.
-            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-                if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
-                    bottom = document.documentLayout()->blockBoundingRect(block).bottom();
-            }
+            const double bottom = TextBottom(label);
             QVERIFY2(bottom > 0 && label->contentsRect().height() >= bottom, name);
         }
     }

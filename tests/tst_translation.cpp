@@ -8,10 +8,10 @@
 #include "ModalCatcher.h"
 #include "StartupLanguage.h"
 #include "TestSettings.h"
+#include "TextFit.h"
 #include "TipsAndTricks.h"
 
 #include <QAbstractButton>
-#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -27,7 +27,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -128,23 +127,6 @@ QStringList entriesOf(QMenu* menu)
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
     return texts;
-}
-
-// Where the last words of a label's rich text end at the label's width; a tip's trailing
-// line-break paragraph is only spacing.
-qreal textBottom(const QLabel* label)
-{
-    QTextDocument document;
-    document.setDefaultFont(label->font());
-    document.setDocumentMargin(0);
-    document.setHtml(label->text());
-    document.setTextWidth(label->contentsRect().width());
-    qreal bottom = 0;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
-            bottom = document.documentLayout()->blockBoundingRect(block).bottom();
-    }
-    return bottom;
 }
 
 // Texts of a shown dialog given less room than they need, and the dialog if it overflows the
@@ -309,7 +291,7 @@ void TestTranslation::startShowsTheWholeProgramInTheLanguage()
     QVERIFY(QTest::qWaitForWindowExposed(tips));
     for (const char* name : {"label", "label_zooming", "label_scrolling", "label_legend"}) {
         auto* label = tips->findChild<QLabel*>(QString::fromLatin1(name));
-        QVERIFY2(label && label->contentsRect().height() >= textBottom(label), name);
+        QVERIFY2(label && label->contentsRect().height() >= TextBottom(label), name);
     }
     AboutDialog about(&window);
     CSelectLanguageDialog languages(LanguageFolder, &window);
