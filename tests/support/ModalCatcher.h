@@ -1,13 +1,7 @@
 #pragma once
 
-#include <QList>
-#include <QMessageBox>
-#include <QObject>
-#include <QString>
-#include <QTimer>
+#include <QtWidgets>
 #include <functional>
-
-class QFileDialog;
 
 // Answers the modal dialogs that a command opens: records every message box (icon, title,
 // text) and presses its first button; hands file dialogs to a callback that picks a file.
@@ -21,19 +15,44 @@ public:
         QString text;
     };
 
-    explicit ModalCatcher(QObject* parent = nullptr);
-    ~ModalCatcher() override;
+    explicit ModalCatcher(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ModalCatcher::poll);
+        m_timer.start(20);
+    }
 
     // Called for every file dialog that becomes modal; it must accept or reject the dialog.
-    void setFileDialogHandler(std::function<void(QFileDialog*)> handler);
+    void setFileDialogHandler(std::function<void(QFileDialog*)> handler)
+    {
+        m_fileDialogHandler = std::move(handler);
+    }
     // Called for any other modal dialog; without a handler such a dialog is rejected.
-    void setDialogHandler(std::function<void(QDialog*)> handler);
+    void setDialogHandler(std::function<void(QDialog*)> f) { m_dialogHandler = std::move(f); }
 
     QList<Message> messages() const { return m_messages; }
     int fileDialogsSeen() const { return m_fileDialogs; }
 
 private:
-    void poll();
+    void poll()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        m_fileDialogs += fileDialog != nullptr;
+        if (box != nullptr)
+            m_messages.append({box->icon(), box->windowTitle(), box->text()});
+        if (box != nullptr && !box->buttons().isEmpty())
+            box->buttons().first()->click();
+        else if (fileDialog != nullptr && m_fileDialogHandler)
+            m_fileDialogHandler(fileDialog);
+        else if (box == nullptr && fileDialog == nullptr && m_dialogHandler)
+            m_dialogHandler(dialog);
+        else
+            dialog->reject();
+    }
 
     QTimer m_timer;
     QList<Message> m_messages;
