@@ -130,7 +130,8 @@ void TestStartupLanguage::storedLanguage_data()
         << int(QLocale::English) << QStringList {"en"} << QStringList {"en"}
         << "en_US en-program Cancel en-program 31 1";
     QTest::newRow("French, both") << int(QLocale::French) << QStringList {"fr"}
-                                  << QStringList {"fr"} << "fr_FR fr-program fr-toolkit fr-program 37 2";
+                                  << QStringList {"fr"}
+                                  << "fr_FR fr-program fr-toolkit fr-program 37 2";
     // Regression: codes outside Qt's language table made QLocale read past its tables.
     for (const int code : {int(QLocale::LastLanguage) + 1, 2147483647, -1})
         QTest::newRow(qPrintable(QString("code %1").arg(code)))

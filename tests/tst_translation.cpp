@@ -88,8 +88,12 @@ QString shapeOf(const QString& text)
         found.sort();
         parts << found;
     }
-    return parts.join(' ') + QString(" %1 %2 %3 %4").arg(text.count('\n'))
-        .arg(acceleratorOf(text).isEmpty()).arg(text.startsWith(' ')).arg(text.endsWith(' '));
+    return parts.join(' ')
+        + QString(" %1 %2 %3 %4")
+              .arg(text.count('\n'))
+              .arg(acceleratorOf(text).isEmpty())
+              .arg(text.startsWith(' '))
+              .arg(text.endsWith(' '));
 }
 
 // Where the last words of a label's rich text end at the label's width; a tip's trailing
@@ -167,13 +171,14 @@ void TestTranslation::shippedLanguage()
 {
     QFETCH(int, row);
     const ShippedLanguage& language = Shipped[row];
-    const QString source = QString(CURVESCOPE_SOURCE_DIR "/language/CurveScope_%1.ts")
-                               .arg(language.code);
+    const QString source
+        = QString(CURVESCOPE_SOURCE_DIR "/language/CurveScope_%1.ts").arg(language.code);
     const QList<Message> shipped = readCatalogue(source);
     QCOMPARE(shipped.isEmpty(), language.language == QLocale::English);
     QStringList problems;
     for (const Message& m : shipped) {
-        if (!m.type.isEmpty() || m.translation.isEmpty() || shapeOf(m.translation) != shapeOf(m.source))
+        if (!m.type.isEmpty() || m.translation.isEmpty()
+            || shapeOf(m.translation) != shapeOf(m.source))
             problems << m.context + " \"" + m.source + "\" unfinished or unfaithful";
     }
     if (!shipped.isEmpty()) {
@@ -197,7 +202,8 @@ void TestTranslation::shippedLanguage()
         // The toolkit catalogue only loads when every catalogue it names lies beside it.
         QTranslator toolkit;
         QVERIFY(toolkit.load(QString("qt_") + language.localeName, LanguageFolder));
-        QVERIFY(!QStringList({"", "Cancel"}).contains(toolkit.translate("QPlatformTheme", "Cancel")));
+        QVERIFY(
+            !QStringList({"", "Cancel"}).contains(toolkit.translate("QPlatformTheme", "Cancel")));
     }
 
     // Started as the program starts, the built catalogue shows exactly the shipped texts.
@@ -209,7 +215,8 @@ void TestTranslation::shippedLanguage()
     QHash<QString, QString> translations;
     for (const Message& m : shipped) {
         translations.insert(m.context + '|' + m.source, m.translation);
-        const QString built = QCoreApplication::translate(qPrintable(m.context), qPrintable(m.source));
+        const QString built
+            = QCoreApplication::translate(qPrintable(m.context), qPrintable(m.source));
         if (built != m.translation)
             problems << m.context + " \"" + m.source + "\" built as " + built;
     }
@@ -266,7 +273,8 @@ void TestTranslation::shippedLanguage()
         const QStringList cut = cutOffTexts(dialog);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     }
-    QCOMPARE(csv.findChild<QGroupBox*>()->title(), translated("Chose CSV Format", "CCsvFileDialog"));
+    QCOMPARE(
+        csv.findChild<QGroupBox*>()->title(), translated("Chose CSV Format", "CCsvFileDialog"));
 }
 
 void TestTranslation::languageDialogOffersEveryShippedLanguage()
@@ -277,9 +285,10 @@ void TestTranslation::languageDialogOffersEveryShippedLanguage()
         offered << button->text();
         if (button->text() == "Cancel")
             continue;
-        const QSize flag = button->text() == "English" ? QPixmap(":united_kingdom.png").size()
-                                                       : QSize(48, 32);
-        QVERIFY2(button->iconSize() == flag && !button->icon().isNull(), qPrintable(button->text()));
+        const QSize flag
+            = button->text() == "English" ? QPixmap(":united_kingdom.png").size() : QSize(48, 32);
+        QVERIFY2(
+            button->iconSize() == flag && !button->icon().isNull(), qPrintable(button->text()));
     }
     QCOMPARE(offered.first(), QString("English"));
     for (const ShippedLanguage& language : Shipped)
