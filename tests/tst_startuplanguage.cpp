@@ -178,7 +178,6 @@ void TestStartupLanguage::systemLocaleAndFolderBesideProgram_data()
     QTest::newRow("English system: silent") << "en_GB.UTF-8" << -1 << "en_GB " + english + " -1 0";
     // Regression: a bare system in the C locale got the fallback error box at start-up.
     QTest::newRow("C locale: silent") << "C" << -1 << "C " + english + " -1 0";
-    QTest::newRow("POSIX locale: silent") << "POSIX" << -1 << "C " + english + " -1 0";
     QTest::newRow("French system without catalogue")
         << "fr_FR.UTF-8" << -1 << "en_US " + english + " 31 0" + fallback("fr_FR");
     QTest::newRow("German stored, English system")

@@ -121,14 +121,10 @@ QStringList cutOffTexts(QWidget* dialog)
     const QSize screen = dialog->screen()->availableGeometry().size();
     if (dialog->width() > screen.width() || dialog->height() > screen.height())
         cut << dialog->objectName() + " is larger than the screen";
-    QList<QWidget*> texts;
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        texts << label;
-    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-        texts << button;
-    for (QWidget* widget : texts) {
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
         const QSize needed = widget->minimumSizeHint();
-        if (widget->isVisible()
+        if ((qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget))
+            && widget->isVisible()
             && (widget->width() < needed.width() || widget->height() < needed.height()))
             cut << widget->property("text").toString();
     }
