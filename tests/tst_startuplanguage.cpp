@@ -132,6 +132,11 @@ void TestStartupLanguage::storedLanguage_data()
     QTest::newRow("French, both") << int(QLocale::French) << QStringList {"fr"}
                                   << QStringList {"fr"}
                                   << "fr_FR fr-program fr-toolkit fr-program 37 2";
+    // The table's last code is a language like any other: its fallback names the locale.
+    const QLocale last(QLocale::LastLanguage, QLocale::AnyCountry);
+    QTest::newRow("last code in the table")
+        << int(QLocale::LastLanguage) << QStringList {"de"} << QStringList {"de"}
+        << english + fallback(last.name());
     // Regression: codes outside Qt's language table made QLocale read past its tables.
     for (const int code : {int(QLocale::LastLanguage) + 1, 2147483647, -1})
         QTest::newRow(qPrintable(QString("code %1").arg(code)))
