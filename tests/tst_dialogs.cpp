@@ -162,9 +162,13 @@ private slots:
                                         : int(QLocale::English));
             QCOMPARE(catcher.messages().size(), int(chosen));
             if (chosen)
-                QCOMPARE(catcher.messages().first().text,
-                    QString("The selected language will be used when the program is started the "
-                            "next time."));
+                QCOMPARE(
+                    QString("%1 %2: %3")
+                        .arg(catcher.messages().first().icon)
+                        .arg(catcher.messages().first().title, catcher.messages().first().text),
+                    QString("%1 Information: The selected language will be used when the program "
+                            "is started the next time.")
+                        .arg(QMessageBox::Information));
             // The running program keeps its language.
             QCOMPARE(QCoreApplication::translate("MainWindow", "&File"), before);
         }
