@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -16,149 +15,95 @@
 
 namespace {
 const char* const ProbeVariable = "CURVESCOPE_STARTUP_PROBE";
-const QString ProgramContext = QStringLiteral("MainWindow");
-const QString ProgramSource = QStringLiteral("&File");
-const QString ToolkitContext = QStringLiteral("QPlatformTheme");
-const QString ToolkitSource = QStringLiteral("Cancel");
-// Present in both kinds of catalogue, so the translator asked first (installed last) shows.
-const QString SharedContext = QStringLiteral("Shared");
-const QString SharedSource = QStringLiteral("Probe");
 
-QString escaped(const QString& text) { return text.toHtmlEscaped(); }
-
-// Compiles a catalogue "CurveScope_<suffix>" (program) or "qt_<suffix>" (toolkit) with its probe
-// text and the shared one, both translated as "<suffix>-program" or "<suffix>-toolkit".
+// Compiles "CurveScope_<suffix>.qm" (program) or "qt_<suffix>.qm" (toolkit). Each holds its own
+// probe text and a shared one, translated as "<suffix>-program" or "<suffix>-toolkit", so the
+// shared text tells which translator is asked first.
 bool writeCatalogue(bool program, const QString& dir, const QString& suffix)
 {
-    const QString baseName = dir + (program ? "/CurveScope_" : "/qt_") + suffix;
-    const QString translation = suffix + (program ? "-program" : "-toolkit");
-    QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                                "<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">\n");
-    for (const QString& context : {program ? ProgramContext : ToolkitContext, SharedContext}) {
-        const QString source = context == SharedContext ? SharedSource
-            : program                                   ? ProgramSource
-                                                        : ToolkitSource;
-        ts += QStringLiteral("<context><name>%1</name><message><source>%2</source>"
-                             "<translation>%3</translation></message></context>\n")
-                  .arg(escaped(context), escaped(source), escaped(translation));
-    }
-    QFile file(baseName + ".ts");
-    if (!file.open(QIODevice::WriteOnly) || file.write(ts.toUtf8() + "</TS>\n") < 0)
+    const QString base = dir + (program ? "/CurveScope_" : "/qt_") + suffix;
+    const QString own = program ? "<name>MainWindow</name><message><source>&amp;File</source>"
+                                : "<name>QPlatformTheme</name><message><source>Cancel</source>";
+    const QString translation = "<translation>" + suffix + (program ? "-program" : "-toolkit")
+        + "</translation></message></context>\n";
+    QFile file(base + ".ts");
+    if (!file.open(QIODevice::WriteOnly))
         return false;
+    file.write(QString("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version="
+                       "\"2.1\">\n<context>%1%2<context><name>Shared</name><message><source>"
+                       "Probe</source>%2</TS>\n")
+                   .arg(own, translation)
+                   .toUtf8());
     file.close();
-    const int exitCode
-        = QProcess::execute(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lrelease",
-            {"-silent", baseName + ".ts", "-qm", baseName + ".qm"});
-    QFile::remove(baseName + ".ts");
-    return exitCode == 0;
+    return QProcess::execute(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lrelease",
+               {"-silent", base + ".ts", "-qm", base + ".qm"})
+        == 0;
 }
 
-QString text(const QString& context, const QString& source)
+// Default locale, the three probe texts, the stored language (-1 when absent), the number of
+// translators kept and the messages shown.
+QString summary(const ModalCatcher& catcher)
 {
-    return QCoreApplication::translate(qPrintable(context), qPrintable(source));
+    QString text = QString("%1 %2 %3 %4 %5 %6")
+                       .arg(QLocale().name(), QCoreApplication::translate("MainWindow", "&File"),
+                           QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                           QCoreApplication::translate("Shared", "Probe"))
+                       .arg(QSettings().value("Language", -1).toInt())
+                       .arg(qApp->findChildren<QTranslator*>().size());
+    for (const ModalCatcher::Message& m : catcher.messages())
+        text += QString("|%1|%2|%3").arg(m.icon).arg(m.title, m.text);
+    return text;
 }
-QString programText() { return text(ProgramContext, ProgramSource); }
-QString toolkitText() { return text(ToolkitContext, ToolkitSource); }
 
-// Child-process mode: start up like the program does under the inherited environment (system
-// locale from LANG) and report what the step did, one item per line.
+// Child-process mode: starts up like the program, from the language folder beside this
+// executable and under the inherited system locale, and prints the summary.
 int runProbe(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
     ModalCatcher catcher;
-    const QString folder = qEnvironmentVariable(ProbeVariable);
-    if (folder == QLatin1String("beside"))
-        ApplyStartupLanguage();
-    else
-        ApplyStartupLanguageFrom(folder);
-    QStringList report;
-    report << QLocale().name() << programText() << toolkitText()
-           << QSettings().value(QStringLiteral("Language"), -1).toString()
-           << QSettings().fileName();
-    for (const ModalCatcher::Message& m : catcher.messages())
-        report << m.title + QLatin1Char('|') + m.text;
-    QTextStream(stdout) << report.join(QLatin1Char('\n')) << '\n';
+    ApplyStartupLanguage();
+    QTextStream(stdout) << summary(catcher);
     return 0;
 }
-// Runs the probe mode of the given copy of this test under LANG, with its own settings home.
-QStringList runProbeProcess(const QString& executable, const QString& folder, const QString& lang,
-    const QString& configHome)
+
+QString fallback(const QString& name)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LC_MESSAGES"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    environment.insert(QStringLiteral("LANG"), lang);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QString::fromLatin1(ProbeVariable), folder);
-
-    QProcess probe;
-    probe.setProcessEnvironment(environment);
-    probe.start(executable, QStringList());
-    if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
-        return {QStringLiteral("probe failed: ") + probe.errorString()};
-    return QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
+    return QString("|%1|Error|Could not load language data for %2.\nSwitching to English.")
+        .arg(QMessageBox::Critical)
+        .arg(name);
 }
-
-// What the start-up step left: default locale, the three probe texts, the stored language, the
-// number of translators kept and the messages shown.
-QString Summary(const ModalCatcher& catcher)
-{
-    QString summary = QString("%1 %2 %3 %4 %5 %6")
-                          .arg(QLocale().name(), programText(), toolkitText(), text(SharedContext, SharedSource))
-                          .arg(QSettings().value("Language").toInt())
-                          .arg(qApp->findChildren<QTranslator*>().size());
-    for (const ModalCatcher::Message& m : catcher.messages())
-        summary += QString("|%1|%2|%3").arg(m.icon).arg(m.title, m.text);
-    return summary;
-}
-
 } // namespace
 
 class TestStartupLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void installsCataloguesForStoredLanguage_data();
-    void installsCataloguesForStoredLanguage();
-    void absentSettingFollowsSystemLocale_data();
-    void absentSettingFollowsSystemLocale();
-    void programLooksBesideItsExecutable();
+    void initTestCase()
+    {
+        QVERIFY(m_settingsHome.isValid());
+        QVERIFY(IsolateSettings(m_settingsHome.path()));
+    }
+    void cleanup()
+    {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::system());
+        QSettings().clear();
+    }
+    void storedLanguage_data();
+    void storedLanguage();
+    void systemLocaleAndFolderBesideProgram_data();
+    void systemLocaleAndFolderBesideProgram();
 
 private:
     QTemporaryDir m_settingsHome;
-    QScopedPointer<QTemporaryDir> m_folder;
 };
 
-void TestStartupLanguage::initTestCase()
-{
-    QVERIFY(m_settingsHome.isValid());
-    QVERIFY(IsolateSettings(m_settingsHome.path()));
-}
-
-void TestStartupLanguage::init()
-{
-    m_folder.reset(new QTemporaryDir);
-    QSettings().clear();
-}
-
-void TestStartupLanguage::cleanup()
-{
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    QLocale::setDefault(QLocale::system());
-    QSettings().clear();
-}
-
-void TestStartupLanguage::installsCataloguesForStoredLanguage_data()
+void TestStartupLanguage::storedLanguage_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("program");
@@ -166,132 +111,114 @@ void TestStartupLanguage::installsCataloguesForStoredLanguage_data()
     QTest::addColumn<QString>("expected");
 
     const int de = QLocale::German;
-    const int en = QLocale::English;
-    const QString fallback = QString(" 31 0|%1|Error|Could not load language data for de_DE.\n"
-                                     "Switching to English.")
-                                 .arg(QMessageBox::Critical);
-    const QString english = "en_US &File Cancel Probe";
+    const QString english = "en_US &File Cancel Probe 31 0";
     // The toolkit catalogue is installed first, so the program's is asked first.
-    QTest::newRow("German, both catalogues") << de << QStringList {"de"} << QStringList {"de"}
-                                             << "de_DE de-program de-toolkit de-program 42 2";
+    QTest::newRow("German, both") << de << QStringList {"de"} << QStringList {"de"}
+                                  << "de_DE de-program de-toolkit de-program 42 2";
     QTest::newRow("German, full locale names")
         << de << QStringList {"de_DE"} << QStringList {"de_DE"}
         << "de_DE de_DE-program de_DE-toolkit de_DE-program 42 2";
-    QTest::newRow("German, program catalogue only")
+    QTest::newRow("German, program only")
         << de << QStringList {"de"} << QStringList {} << "de_DE de-program Cancel de-program 42 1";
-    QTest::newRow("German, toolkit catalogue only: neither installed")
-        << de << QStringList {} << QStringList {"de"} << english + fallback;
-    QTest::newRow("German, other languages' catalogues only")
-        << de << QStringList {"fr"} << QStringList {"fr"} << english + fallback;
-    QTest::newRow("English, nothing in the folder: silent")
-        << en << QStringList {} << QStringList {} << english + " 31 0";
-    QTest::newRow("English, toolkit catalogue is not looked for")
-        << en << QStringList {"en"} << QStringList {"en"}
+    QTest::newRow("German, toolkit only: neither installed")
+        << de << QStringList {} << QStringList {"de"} << english + fallback("de_DE");
+    QTest::newRow("German, other languages only")
+        << de << QStringList {"fr"} << QStringList {"fr"} << english + fallback("de_DE");
+    QTest::newRow("English, empty folder: silent")
+        << int(QLocale::English) << QStringList {} << QStringList {} << english;
+    QTest::newRow("English, toolkit catalogue not looked for")
+        << int(QLocale::English) << QStringList {"en"} << QStringList {"en"}
         << "en_US en-program Cancel en-program 31 1";
-    QTest::newRow("French, both catalogues")
-        << int(QLocale::French) << QStringList {"fr"} << QStringList {"fr"}
-        << "fr_FR fr-program fr-toolkit fr-program 37 2";
+    QTest::newRow("French, both") << int(QLocale::French) << QStringList {"fr"}
+                                  << QStringList {"fr"}
+                                  << "fr_FR fr-program fr-toolkit fr-program 37 2";
+    // The table's last code is a language like any other: its fallback names the locale.
+    const QLocale last(QLocale::LastLanguage, QLocale::AnyCountry);
+    QTest::newRow("last code in the table")
+        << int(QLocale::LastLanguage) << QStringList {"de"} << QStringList {"de"}
+        << english + fallback(last.name());
     // Regression: codes outside Qt's language table made QLocale read past its tables.
-    for (const int code : {int(QLocale::LastLanguage) + 1, 100000, 2147483647, -1})
-        QTest::newRow(qPrintable(QString("code %1, out of range").arg(code)))
+    for (const int code : {int(QLocale::LastLanguage) + 1, 2147483647, -1})
+        QTest::newRow(qPrintable(QString("code %1").arg(code)))
             << code << QStringList {"de"} << QStringList {"de"}
-            << QString(fallback).replace("de_DE", QString::number(code)).prepend(english);
+            << english + fallback(QString::number(code));
 }
 
-void TestStartupLanguage::installsCataloguesForStoredLanguage()
+void TestStartupLanguage::storedLanguage()
 {
     QFETCH(int, language);
     QFETCH(QStringList, program);
     QFETCH(QStringList, toolkit);
     QFETCH(QString, expected);
+    QTemporaryDir folder;
     for (const QString& suffix : program)
-        QVERIFY(writeCatalogue(true, m_folder->path(), suffix));
+        QVERIFY(writeCatalogue(true, folder.path(), suffix));
     for (const QString& suffix : toolkit)
-        QVERIFY(writeCatalogue(false, m_folder->path(), suffix));
-    QSettings().setValue(QStringLiteral("Language"), language);
+        QVERIFY(writeCatalogue(false, folder.path(), suffix));
+    QSettings().setValue("Language", language);
     {
         ModalCatcher catcher;
-        ApplyStartupLanguageFrom(m_folder->path());
-        QCOMPARE(Summary(catcher), expected);
+        ApplyStartupLanguageFrom(folder.path());
+        QCOMPARE(summary(catcher), expected);
     }
     if (expected.startsWith("de_DE"))
         QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
     // After a fallback the next start reads the corrected setting and stays silent.
     ModalCatcher again;
-    ApplyStartupLanguageFrom(m_folder->path());
+    ApplyStartupLanguageFrom(folder.path());
     QVERIFY(again.messages().isEmpty());
 }
 
-void TestStartupLanguage::absentSettingFollowsSystemLocale_data()
+void TestStartupLanguage::systemLocaleAndFolderBesideProgram_data()
 {
     QTest::addColumn<QString>("lang");
-    QTest::addColumn<QStringList>("report");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("expected");
 
-    const QString error = QStringLiteral("Error|Could not load language data for %1.\n"
-                                         "Switching to English.");
-    QTest::newRow("German system, de catalogues serve de_DE")
-        << "de_DE.UTF-8" << QStringList {"de_DE", "de-program", "de-toolkit", "-1"};
-    QTest::newRow("Austrian system, de catalogues serve de_AT")
-        << "de_AT.UTF-8" << QStringList {"de_AT", "de-program", "de-toolkit", "-1"};
-    QTest::newRow("English system, no English catalogue: silent")
-        << "en_GB.UTF-8" << QStringList {"en_GB", ProgramSource, ToolkitSource, "-1"};
+    const QString german = "de-program de-toolkit de-program";
+    const QString english = "&File Cancel Probe";
+    QTest::newRow("German system") << "de_DE.UTF-8" << -1 << "de_DE " + german + " -1 2";
+    QTest::newRow("Austrian system, de catalogues")
+        << "de_AT.UTF-8" << -1 << "de_AT " + german + " -1 2";
+    QTest::newRow("English system: silent") << "en_GB.UTF-8" << -1 << "en_GB " + english + " -1 0";
     // Regression: a bare system in the C locale got the fallback error box at start-up.
-    QTest::newRow("C locale: silent, like English")
-        << "C" << QStringList {"C", ProgramSource, ToolkitSource, "-1"};
-    QTest::newRow("POSIX locale: silent, like English")
-        << "POSIX" << QStringList {"C", ProgramSource, ToolkitSource, "-1"};
-    QTest::newRow("French system without catalogue: message, English")
-        << "fr_FR.UTF-8"
-        << QStringList {"en_US", ProgramSource, ToolkitSource, "31", error.arg("fr_FR")};
+    QTest::newRow("C locale: silent") << "C" << -1 << "C " + english + " -1 0";
+    QTest::newRow("French system without catalogue")
+        << "fr_FR.UTF-8" << -1 << "en_US " + english + " 31 0" + fallback("fr_FR");
+    QTest::newRow("German stored, English system")
+        << "en_US.UTF-8" << int(QLocale::German) << "de_DE " + german + " 42 2";
 }
 
-void TestStartupLanguage::absentSettingFollowsSystemLocale()
+void TestStartupLanguage::systemLocaleAndFolderBesideProgram()
 {
     QFETCH(QString, lang);
-    QFETCH(QStringList, report);
-
-    QVERIFY(writeCatalogue(true, m_folder->path(), "de") && writeCatalogue(false, m_folder->path(), "de"));
-    QTemporaryDir configHome;
-
-    QStringList lines = runProbeProcess(
-        QCoreApplication::applicationFilePath(), m_folder->path(), lang, configHome.path());
-    QVERIFY2(lines.size() >= 5, qPrintable(lines.join(QLatin1Char('\n'))));
-    const QString settingsFile = lines.takeAt(4);
-    QVERIFY2(
-        settingsFile.startsWith(configHome.path() + QLatin1Char('/')), qPrintable(settingsFile));
-    lines.removeAll(QString());
-    // The message text spans two lines of the report.
-    if (lines.size() == 6) {
-        const QString secondLine = lines.takeAt(5);
-        lines[4] += QLatin1Char('\n') + secondLine;
-    }
-    QCOMPARE(lines, report);
-}
-
-void TestStartupLanguage::programLooksBesideItsExecutable()
-{
-    // A copy of this program with a language folder of its own, started with German stored
-    // in the standard per-user settings.
+    QFETCH(int, stored);
+    QFETCH(QString, expected);
+    // A copy of this program with a language folder of its own and its own settings home.
     QTemporaryDir install;
-    QVERIFY(install.isValid());
-    const QString executable = install.filePath(QStringLiteral("curvescope-probe"));
+    const QString executable = install.filePath("curvescope-probe");
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
     QVERIFY(QFile::setPermissions(executable, QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY(QDir(install.path()).mkdir(QStringLiteral("language")));
-    const QString languageFolder = install.filePath(QStringLiteral("language"));
-    QVERIFY(writeCatalogue(true, languageFolder, "de") && writeCatalogue(false, languageFolder, "de"));
-
+    QVERIFY(QDir(install.path()).mkdir("language"));
+    QVERIFY(writeCatalogue(true, install.filePath("language"), "de"));
+    QVERIFY(writeCatalogue(false, install.filePath("language"), "de"));
     QTemporaryDir configHome;
-    {
-        QSettings stored(
-            configHome.filePath(QStringLiteral("Orvanta/CurveScope.conf")), QSettings::IniFormat);
-        stored.setValue(QStringLiteral("Language"), int(QLocale::German));
-    }
+    if (stored >= 0)
+        QSettings(configHome.filePath("Orvanta/CurveScope.conf"), QSettings::IniFormat)
+            .setValue("Language", stored);
 
-    const QStringList lines = runProbeProcess(
-        executable, QStringLiteral("beside"), QStringLiteral("en_US.UTF-8"), configHome.path());
-    QVERIFY2(lines.size() >= 5, qPrintable(lines.join(QLatin1Char('\n'))));
-    QCOMPARE(lines.mid(0, 4), (QStringList {"de_DE", "de-program", "de-toolkit", "42"}));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(name);
+    environment.insert("LANG", lang);
+    environment.insert("XDG_CONFIG_HOME", configHome.path());
+    environment.insert(ProbeVariable, "1");
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(executable, QStringList());
+    QVERIFY(probe.waitForFinished(60000));
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()), expected);
 }
 
 int main(int argc, char** argv)
