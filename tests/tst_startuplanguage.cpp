@@ -85,15 +85,7 @@ private slots:
         QVERIFY(m_settingsHome.isValid());
         QVERIFY(IsolateSettings(m_settingsHome.path()));
     }
-    void cleanup()
-    {
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-        QLocale::setDefault(QLocale::system());
-        QSettings().clear();
-    }
+    void cleanup() { ResetLanguageAndSettings(); }
     void storedLanguage_data();
     void storedLanguage();
     void systemLocaleAndFolderBesideProgram_data();

@@ -141,15 +141,7 @@ private slots:
         QVERIFY(m_settingsHome.isValid());
         QVERIFY(IsolateSettings(m_settingsHome.path()));
     }
-    void cleanup()
-    {
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-        QLocale::setDefault(QLocale::system());
-        QSettings().clear();
-    }
+    void cleanup() { ResetLanguageAndSettings(); }
     void shippedLanguage_data()
     {
         QTest::addColumn<int>("row");

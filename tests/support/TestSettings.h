@@ -7,3 +7,7 @@
 // "CurveScope"), so a test never reads or writes the user's real settings.
 // Returns false when QSettings would still land outside that folder.
 bool IsolateSettings(const QString& folder);
+
+// Undoes what a language step leaves in the process: removes and deletes the installed
+// translators, sets the default locale back to the system's and clears the isolated settings.
+void ResetLanguageAndSettings();
