@@ -1,0 +1,400 @@
+// The shipped languages and the language step at start-up: complete catalogues faithful to
+// placeholders and markup, in effect at start-up with every text shown uncut; which catalogues
+// the step installs, the default locale it sets, and the fallback to English with its one
+// message and corrected setting.
+
+#include "AboutDialog.h"
+#include "CCsvFileDialog.h"
+#include "CSelectLanguageDialog.h"
+#include "MainWindow.h"
+#include "ModalCatcher.h"
+#include "StartupLanguage.h"
+#include "TestSettings.h"
+#include "TipsAndTricks.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+const QString LanguageFolder = QStringLiteral(CURVESCOPE_LANGUAGE_DIR);
+const char* const ProbeVariable = "CURVESCOPE_STARTUP_PROBE";
+
+struct ShippedLanguage {
+    const char* code;
+    QLocale::Language language;
+    const char* localeName; // what the start-up step resolves the language to
+    const char* nativeName; // the language dialog's button
+};
+const ShippedLanguage Shipped[] = {{"en", QLocale::English, "en_US", "English"},
+    {"de", QLocale::German, "de_DE", "Deutsch"}, {"fr", QLocale::French, "fr_FR", "français"},
+    {"es", QLocale::Spanish, "es_ES", "español de España"},
+    {"it", QLocale::Italian, "it_IT", "italiano"}, {"pl", QLocale::Polish, "pl_PL", "polski"},
+    {"pt", QLocale::Portuguese, "pt_BR", "português"}, {"ru", QLocale::Russian, "ru_RU", "русский"},
+    {"zh", QLocale::Chinese, "zh_CN", "简体中文"}, {"ja", QLocale::Japanese, "ja_JP", "日本語"}};
+
+struct Message {
+    QString context, source, translation, type; // type is empty when finished
+};
+
+QList<Message> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    QList<Message> messages;
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    Message m;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            m.context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            m.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+            messages.append(m);
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+// What a translation must keep of its source: placeholders, markup with its links, file
+// patterns, line breaks, the presence of an accelerator and blanks at the ends (texts glued to
+// others).
+QString shapeOf(const QString& text)
+{
+    QStringList parts;
+    for (const char* pattern : {"%\\d", "<[^>]*>", "\\(\\*\\.[a-z*]+\\)"}) {
+        QStringList found;
+        for (auto it = QRegularExpression(pattern).globalMatch(text); it.hasNext();)
+            found << it.next().captured(0);
+        found.sort();
+        parts << found;
+    }
+    return parts.join(' ')
+        + QString(" %1 %2 %3 %4")
+              .arg(text.count('\n'))
+              .arg(text.contains(QRegularExpression("&[^&\\s]")))
+              .arg(text.startsWith(' '))
+              .arg(text.endsWith(' '));
+}
+
+// Texts of a shown dialog given less room than they need: plain texts by their size hint, rich
+// texts by where their last words end at the label's width (a trailing line-break paragraph is
+// only spacing and may be cut); and the dialog if it overflows the screen. The tips window
+// places its parts at fixed positions, so only its labels are asked.
+QStringList cutOffTexts(QWidget* dialog, bool labelsOnly)
+{
+    QStringList cut;
+    const QSize screen = dialog->screen()->availableGeometry().size();
+    if (dialog->width() > screen.width() || dialog->height() > screen.height())
+        cut << dialog->objectName() + " is larger than the screen";
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QSize needed = widget->minimumSizeHint();
+        if (!widget->isVisible()
+            || (!label && (labelsOnly || !qobject_cast<QAbstractButton*>(widget))))
+            continue;
+        if (label && label->wordWrap()) {
+            QTextDocument document;
+            document.setDefaultFont(label->font());
+            document.setDocumentMargin(0);
+            document.setHtml(label->text());
+            document.setTextWidth(label->contentsRect().width());
+            double bottom = 0;
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+                if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
+                    bottom = document.documentLayout()->blockBoundingRect(block).bottom();
+            }
+            if (label->contentsRect().height() < bottom)
+                cut << label->text();
+        } else if (widget->width() < needed.width() || widget->height() < needed.height()) {
+            cut << widget->property("text").toString();
+        }
+    }
+    return cut;
+}
+
+// Fills a folder with copies of the built German catalogues under the given names, so that
+// "CurveScope_x.qm" is a program catalogue and "qt_x.qm" a toolkit catalogue for language x.
+bool fillFolder(const QString& folder, const QStringList& names)
+{
+    for (const QString& name : names) {
+        // The toolkit's catalogue only names the catalogues of its modules.
+        const QStringList built = name.startsWith("qt_")
+            ? QDir(LanguageFolder).entryList({"qt*_de.qm"})
+            : QStringList {"CurveScope_de.qm"};
+        for (const QString& file : built) {
+            if (!QFile::copy(LanguageFolder + '/' + file,
+                    folder + '/' + QString(file).replace("_de.qm", name.mid(name.indexOf('_')))))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Default locale, a program text and a toolkit text, the stored language (-1 when absent), the
+// number of translators kept and the messages shown.
+QString summary(const ModalCatcher& catcher)
+{
+    QString text = QString("%1 %2 %3 %4 %5")
+                       .arg(QLocale().name(), QCoreApplication::translate("MainWindow", "&File"),
+                           QCoreApplication::translate("QPlatformTheme", "Cancel"))
+                       .arg(QSettings().value("Language", -1).toInt())
+                       .arg(qApp->findChildren<QTranslator*>().size());
+    for (const ModalCatcher::Message& m : catcher.messages())
+        text += QString("|%1|%2|%3").arg(m.icon).arg(m.title, m.text);
+    return text;
+}
+
+// Child-process mode: starts up like the program, from the language folder beside this
+// executable and under the inherited system locale, and prints the summary.
+int runProbe(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("CurveScope"));
+    ModalCatcher catcher;
+    ApplyStartupLanguage();
+    QTextStream(stdout) << summary(catcher);
+    return 0;
+}
+
+QString fallback(const QString& name)
+{
+    return QString("|%1|Error|Could not load language data for %2.\nSwitching to English.")
+        .arg(QMessageBox::Critical)
+        .arg(name);
+}
+} // namespace
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_settingsHome.isValid());
+        QVERIFY(IsolateSettings(m_settingsHome.path()));
+    }
+    void cleanup() { ResetLanguageAndSettings(); }
+    void shippedLanguage_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(Shipped)); ++row)
+            QTest::newRow(Shipped[row].code) << row;
+    }
+    void shippedLanguage();
+    void storedLanguage_data();
+    void storedLanguage();
+    void systemLocaleAndFolderBesideProgram_data();
+    void systemLocaleAndFolderBesideProgram();
+
+private:
+    QTemporaryDir m_settingsHome;
+};
+
+void TestLanguage::shippedLanguage()
+{
+    QFETCH(int, row);
+    const ShippedLanguage& language = Shipped[row];
+    const QString source
+        = QString(CURVESCOPE_SOURCE_DIR "/language/CurveScope_%1.ts").arg(language.code);
+    const QList<Message> shipped = readCatalogue(source);
+    QCOMPARE(shipped.isEmpty(), language.language == QLocale::English);
+    QStringList problems;
+    for (const Message& m : shipped) {
+        if (!m.type.isEmpty() || m.translation.isEmpty()
+            || shapeOf(m.translation) != shapeOf(m.source))
+            problems << m.context + " \"" + m.source + "\" unfinished or unfaithful";
+    }
+    if (!shipped.isEmpty()) {
+        // Texts added to or removed from the sources since the last update show up as
+        // unfinished or vanished entries when a copy is brought up to date.
+        QTemporaryDir work;
+        const QString updated = work.filePath(QFileInfo(source).fileName());
+        QVERIFY(QFile::copy(source, updated));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(CURVESCOPE_SOURCE_DIR);
+        lupdate.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate",
+            {"-locations", "none", "-no-ui-lines", "src", "-ts", updated});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        const QList<Message> current = readCatalogue(updated);
+        for (const Message& m : current) {
+            if (!m.type.isEmpty())
+                problems << m.type + ": " + m.context + " \"" + m.source + "\"";
+        }
+        QCOMPARE(current.size(), shipped.size());
+        // The toolkit catalogue only loads when every catalogue it names lies beside it.
+        QTranslator toolkit;
+        QVERIFY(toolkit.load(QString("qt_") + language.localeName, LanguageFolder));
+        QVERIFY(
+            !QStringList({"", "Cancel"}).contains(toolkit.translate("QPlatformTheme", "Cancel")));
+    }
+
+    // Started as the program starts, the built catalogue shows exactly the shipped texts.
+    QSettings().setValue("Language", int(language.language));
+    ModalCatcher catcher;
+    ApplyStartupLanguageFrom(LanguageFolder);
+    QCOMPARE(catcher.messages().size(), 0);
+    QCOMPARE(QLocale().name(), QString(language.localeName));
+    for (const Message& m : shipped) {
+        const QString built
+            = QCoreApplication::translate(qPrintable(m.context), qPrintable(m.source));
+        if (built != m.translation)
+            problems << m.context + " \"" + m.source + "\" built as " + built;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(
+        window.windowTitle(), QCoreApplication::translate("MainWindow", "Orvanta Curve Scope"));
+    // Regression: longer translations of the tips overflowed the window's fixed frame.
+    AboutDialog about(&window);
+    CSelectLanguageDialog languages(LanguageFolder, &window);
+    CCsvFileDialog csv(&window, QString(), m_settingsHome.path(), QString(), 0);
+    for (QDialog* dialog :
+        QList<QDialog*> {window.findChild<TipsAndTricks*>(), &about, &languages, &csv}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QStringList cut = cutOffTexts(dialog, qobject_cast<TipsAndTricks*>(dialog));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
+    // Every shipped language is offered under its own name, with its flag.
+    QStringList offered;
+    for (QPushButton* button : languages.findChildren<QPushButton*>()) {
+        if (!button->icon().isNull())
+            offered << button->text();
+    }
+    QCOMPARE(offered.size(), int(std::size(Shipped)));
+    QVERIFY(offered.contains(QString::fromUtf8(language.nativeName)));
+}
+
+void TestLanguage::storedLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("catalogues");
+    QTest::addColumn<QString>("expected");
+
+    const int de = QLocale::German;
+    const QString english = "en_US &File Cancel 31 0";
+    QTest::newRow("German, both") << de << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+                                  << "de_DE &Datei Abbrechen 42 2";
+    QTest::newRow("German, program only")
+        << de << QStringList {"CurveScope_de.qm"} << "de_DE &Datei Cancel 42 1";
+    QTest::newRow("German, toolkit only: neither installed")
+        << de << QStringList {"qt_de.qm"} << english + fallback("de_DE");
+    QTest::newRow("German, other languages only")
+        << de << QStringList {"CurveScope_fr.qm", "qt_fr.qm"} << english + fallback("de_DE");
+    QTest::newRow("English, empty folder: silent")
+        << int(QLocale::English) << QStringList {} << english;
+    QTest::newRow("English, toolkit catalogue not looked for")
+        << int(QLocale::English) << QStringList {"CurveScope_en.qm", "qt_en.qm"}
+        << "en_US &Datei Cancel 31 1";
+    // The table's last code is a language like any other: its fallback names the locale.
+    const QLocale last(QLocale::LastLanguage, QLocale::AnyCountry);
+    QTest::newRow("last code in the table")
+        << int(QLocale::LastLanguage) << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+        << english + fallback(last.name());
+    // Regression: codes outside Qt's language table made QLocale read past its tables.
+    for (const int code : {int(QLocale::LastLanguage) + 1, 2147483647, -1})
+        QTest::newRow(qPrintable(QString("code %1").arg(code)))
+            << code << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+            << english + fallback(QString::number(code));
+}
+
+void TestLanguage::storedLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, catalogues);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    QVERIFY(fillFolder(folder.path(), catalogues));
+    QSettings().setValue("Language", language);
+    {
+        ModalCatcher catcher;
+        ApplyStartupLanguageFrom(folder.path());
+        QCOMPARE(summary(catcher), expected);
+    }
+    if (expected.startsWith("de_DE"))
+        QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    // After a fallback the next start reads the corrected setting and stays silent.
+    ModalCatcher again;
+    ApplyStartupLanguageFrom(folder.path());
+    QVERIFY(again.messages().isEmpty());
+}
+
+void TestLanguage::systemLocaleAndFolderBesideProgram_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("expected");
+
+    const QString german = "&Datei Abbrechen";
+    const QString english = "&File Cancel";
+    QTest::newRow("Austrian system, de catalogues")
+        << "de_AT.UTF-8" << -1 << "de_AT " + german + " -1 2";
+    QTest::newRow("English system: silent") << "en_GB.UTF-8" << -1 << "en_GB " + english + " -1 0";
+    // Regression: a bare system in the C locale got the fallback error box at start-up.
+    QTest::newRow("C locale: silent") << "C" << -1 << "C " + english + " -1 0";
+    QTest::newRow("French system without catalogue")
+        << "fr_FR.UTF-8" << -1 << "en_US " + english + " 31 0" + fallback("fr_FR");
+    QTest::newRow("German stored, English system")
+        << "en_US.UTF-8" << int(QLocale::German) << "de_DE " + german + " 42 2";
+}
+
+void TestLanguage::systemLocaleAndFolderBesideProgram()
+{
+    QFETCH(QString, lang);
+    QFETCH(int, stored);
+    QFETCH(QString, expected);
+    // A copy of this program with a language folder of its own and its own settings home.
+    QTemporaryDir install;
+    const QString executable = install.filePath("curvescope-probe");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
+    QVERIFY(QFile::setPermissions(executable, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QDir(install.path()).mkdir("language"));
+    QVERIFY(fillFolder(install.filePath("language"), {"CurveScope_de.qm", "qt_de.qm"}));
+    QTemporaryDir configHome;
+    if (stored >= 0)
+        QSettings(configHome.filePath("Orvanta/CurveScope.conf"), QSettings::IniFormat)
+            .setValue("Language", stored);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(name);
+    environment.insert("LANG", lang);
+    environment.insert("XDG_CONFIG_HOME", configHome.path());
+    environment.insert(ProbeVariable, "1");
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(executable, QStringList());
+    QVERIFY(probe.waitForFinished(60000));
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()), expected);
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(ProbeVariable))
+        return runProbe(argc, argv);
+    QApplication app(argc, argv);
+    TestLanguage test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_language.moc"
