@@ -1,27 +1,178 @@
-// The language dialog, the About box and the tips window: what they offer, what a choice or
-// Close leaves behind, and how the main window's commands run them.
+// The shipped languages and the dialogs. Complete catalogues faithful to placeholders and
+// markup, in effect at start-up with every text of every dialog shown uncut; the start-up
+// language step with its catalogues, default locale and fallback to English; the language
+// dialog's choices, the About box's version and links, the tips window; and how the main
+// window's commands run them.
 
 #include "AboutDialog.h"
 #include "BuildInfo.h"
+#include "CCsvFileDialog.h"
 #include "CSelectLanguageDialog.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "StartupLanguage.h"
 #include "TestSettings.h"
 #include "TipsAndTricks.h"
 #include "TrendFileNames.h"
 #include "TrendSetFiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
-#include <QGridLayout>
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
+const QString LanguageFolder = QStringLiteral(CURVESCOPE_LANGUAGE_DIR);
+const int NotStored = std::numeric_limits<int>::min();
+
+struct ShippedLanguage {
+    const char* code;
+    QLocale::Language language;
+    const char* localeName; // what the start-up step resolves the language to
+    const char* nativeName; // the language dialog's button
+};
+const ShippedLanguage Shipped[] = {{"en", QLocale::English, "en_US", "English"},
+    {"de", QLocale::German, "de_DE", "Deutsch"}, {"fr", QLocale::French, "fr_FR", "français"},
+    {"es", QLocale::Spanish, "es_ES", "español de España"},
+    {"it", QLocale::Italian, "it_IT", "italiano"}, {"pl", QLocale::Polish, "pl_PL", "polski"},
+    {"pt", QLocale::Portuguese, "pt_BR", "português"}, {"ru", QLocale::Russian, "ru_RU", "русский"},
+    {"zh", QLocale::Chinese, "zh_CN", "简体中文"}, {"ja", QLocale::Japanese, "ja_JP", "日本語"}};
+
+struct Message {
+    QString context, source, translation, type; // type is empty when finished
+};
+
+QList<Message> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    QList<Message> messages;
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    Message m;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            m.context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            m.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+            messages.append(m);
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+// What a translation must keep of its source: placeholders, markup with its links, file
+// patterns, line breaks, the presence of an accelerator and blanks at the ends (texts glued to
+// others).
+QString shapeOf(const QString& text)
+{
+    QStringList parts;
+    for (const char* pattern : {"%\\d", "<[^>]*>", "\\(\\*\\.[a-z*]+\\)"}) {
+        QStringList found;
+        for (auto it = QRegularExpression(pattern).globalMatch(text); it.hasNext();)
+            found << it.next().captured(0);
+        found.sort();
+        parts << found;
+    }
+    return parts.join(' ')
+        + QString(" %1 %2 %3 %4")
+              .arg(text.count('\n'))
+              .arg(text.contains(QRegularExpression("&[^&\\s]")))
+              .arg(text.startsWith(' '))
+              .arg(text.endsWith(' '));
+}
+
+// Texts of a shown dialog given less room than they need: plain texts by their size hint, rich
+// texts by where their last words end at the label's width (a trailing line-break paragraph is
+// only spacing and may be cut); and the dialog if it overflows the screen. The tips window
+// places its parts at fixed positions, so only its labels are asked.
+QStringList cutOffTexts(QWidget* dialog, bool labelsOnly)
+{
+    QStringList cut;
+    const QSize screen = dialog->screen()->availableGeometry().size();
+    if (dialog->width() > screen.width() || dialog->height() > screen.height())
+        cut << dialog->objectName() + " is larger than the screen";
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QSize needed = widget->minimumSizeHint();
+        if (!widget->isVisible()
+            || (!label && (labelsOnly || !qobject_cast<QAbstractButton*>(widget))))
+            continue;
+        if (label && label->wordWrap()) {
+            QTextDocument document;
+            document.setDefaultFont(label->font());
+            document.setDocumentMargin(0);
+            document.setHtml(label->text());
+            document.setTextWidth(label->contentsRect().width());
+            double bottom = 0;
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+                if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
+                    bottom = document.documentLayout()->blockBoundingRect(block).bottom();
+            }
+            if (label->contentsRect().height() < bottom)
+                cut << label->text();
+        } else if (widget->width() < needed.width() || widget->height() < needed.height()) {
+            cut << widget->property("text").toString();
+        }
+    }
+    return cut;
+}
+
+// Fills a folder with copies of the built German catalogues under the given names, so that
+// "CurveScope_x.qm" is a program catalogue and "qt_x.qm" a toolkit catalogue for language x.
+bool fillFolder(const QString& folder, const QStringList& names)
+{
+    for (const QString& name : names) {
+        // The toolkit's catalogue only names the catalogues of its modules.
+        const QStringList built = name.startsWith("qt_")
+            ? QDir(LanguageFolder).entryList({"qt*_de.qm"})
+            : QStringList {"CurveScope_de.qm"};
+        for (const QString& file : built) {
+            if (!QFile::copy(LanguageFolder + '/' + file,
+                    folder + '/' + QString(file).replace("_de.qm", name.mid(name.indexOf('_')))))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Default locale, a program text and a toolkit text, the stored language (-1 when absent), the
+// number of translators kept and the messages shown.
+QString summary(const ModalCatcher& catcher)
+{
+    QString text = QString("%1 %2 %3 %4 %5")
+                       .arg(QLocale().name(), QCoreApplication::translate("MainWindow", "&File"),
+                           QCoreApplication::translate("QPlatformTheme", "Cancel"))
+                       .arg(QSettings().value("Language", -1).toInt())
+                       .arg(qApp->findChildren<QTranslator*>().size());
+    for (const ModalCatcher::Message& m : catcher.messages())
+        text += QString("|%1|%2|%3").arg(m.icon).arg(m.title, m.text);
+    return text;
+}
+
+QString fallback(const QString& name)
+{
+    return QString("|%1|Error|Could not load language data for %2.\nSwitching to English.")
+        .arg(QMessageBox::Critical)
+        .arg(name);
+}
+
 QPushButton* buttonWithText(QWidget* dialog, const QString& text)
 {
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
@@ -29,7 +180,7 @@ QPushButton* buttonWithText(QWidget* dialog, const QString& text)
             return button;
     return nullptr;
 }
-}
+} // namespace
 
 // Receives the links that the About box hands to the desktop.
 class LinkCollector : public QObject {
@@ -51,6 +202,16 @@ private slots:
         QVERIFY(m_settingsHome.isValid());
         QVERIFY(IsolateSettings(m_settingsHome.path()));
     }
+    void cleanup() { ResetLanguageAndSettings(); }
+    void shippedLanguage_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(Shipped)); ++row)
+            QTest::newRow(Shipped[row].code) << row;
+    }
+    void shippedLanguage();
+    void storedLanguage_data();
+    void storedLanguage();
 
     void languagesInFolder()
     {
@@ -82,34 +243,6 @@ private slots:
         }
         QCOMPARE(
             CSelectLanguageDialog::LanguagesInFolder(m_settingsHome.filePath("missing")).size(), 1);
-    }
-
-    void languageButtons()
-    {
-        for (const auto& c : QList<QPair<int, int>> {
-                 {1, 5}, {3, 5}, {4, 2}, {5, 3}, {9, 3}, {10, 4}, {16, 4}, {17, 5}})
-            QCOMPARE(CSelectLanguageDialog::ColumnCount(c.first), c.second);
-        QTemporaryDir folder;
-        for (const char* code : {"de", "fr", "it", "es"})
-            QVERIFY(QFile(folder.filePath(QString("CurveScope_%1.qm").arg(code)))
-                        .open(QIODevice::WriteOnly));
-        QImage flag(37, 23, QImage::Format_RGB32);
-        flag.fill(Qt::red);
-        QVERIFY(flag.save(folder.filePath("CurveScope_de.png")));
-        CSelectLanguageDialog dialog(folder.path(), nullptr);
-        auto* grid = dialog.findChild<QGridLayout*>();
-        QStringList positions;
-        for (int i = 0; i < grid->count(); ++i) {
-            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            positions << QString("%1,%2").arg(row).arg(column);
-        }
-        // Five entries: three columns, English first.
-        QCOMPARE(positions, QStringList({"0,0", "0,1", "0,2", "1,0", "1,1"}));
-        QCOMPARE(qobject_cast<QPushButton*>(grid->itemAt(0)->widget())->text(), QString("English"));
-        // Flags show at their natural size; without a flag the button carries its text only.
-        QCOMPARE(buttonWithText(&dialog, "Deutsch")->iconSize(), QSize(37, 23));
-        QVERIFY(buttonWithText(&dialog, QString::fromUtf8("français"))->icon().isNull());
     }
 
     void languageChoiceIsStoredForTheNextStart()
@@ -243,6 +376,137 @@ private slots:
 private:
     QTemporaryDir m_settingsHome;
 };
+
+void TestDialogs::shippedLanguage()
+{
+    QFETCH(int, row);
+    const ShippedLanguage& language = Shipped[row];
+    const QString source
+        = QString(CURVESCOPE_SOURCE_DIR "/language/CurveScope_%1.ts").arg(language.code);
+    const QList<Message> shipped = readCatalogue(source);
+    QCOMPARE(shipped.isEmpty(), language.language == QLocale::English);
+    QStringList problems;
+    for (const Message& m : shipped) {
+        if (!m.type.isEmpty() || m.translation.isEmpty()
+            || shapeOf(m.translation) != shapeOf(m.source))
+            problems << m.context + " \"" + m.source + "\" unfinished or unfaithful";
+    }
+    if (!shipped.isEmpty()) {
+        // Texts added to or removed from the sources since the last update show up as
+        // unfinished or vanished entries when a copy is brought up to date.
+        QTemporaryDir work;
+        const QString updated = work.filePath(QFileInfo(source).fileName());
+        QVERIFY(QFile::copy(source, updated));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(CURVESCOPE_SOURCE_DIR);
+        lupdate.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate",
+            {"-locations", "none", "-no-ui-lines", "src", "-ts", updated});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        const QList<Message> current = readCatalogue(updated);
+        for (const Message& m : current) {
+            if (!m.type.isEmpty())
+                problems << m.type + ": " + m.context + " \"" + m.source + "\"";
+        }
+        // The toolkit catalogue only loads when every catalogue it names lies beside it.
+        QTranslator toolkit;
+        QVERIFY(toolkit.load(QString("qt_") + language.localeName, LanguageFolder));
+        QVERIFY(
+            !QStringList({"", "Cancel"}).contains(toolkit.translate("QPlatformTheme", "Cancel")));
+    }
+
+    // Started as the program starts, the built catalogue shows exactly the shipped texts.
+    QSettings().setValue("Language", int(language.language));
+    ModalCatcher catcher;
+    ApplyStartupLanguageFrom(LanguageFolder);
+    QCOMPARE(catcher.messages().size(), 0);
+    QCOMPARE(QLocale().name(), QString(language.localeName));
+    for (const Message& m : shipped) {
+        const QString built
+            = QCoreApplication::translate(qPrintable(m.context), qPrintable(m.source));
+        if (built != m.translation)
+            problems << m.context + " \"" + m.source + "\" built as " + built;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Regression: longer translations of the tips overflowed the window's fixed frame.
+    AboutDialog about(&window);
+    CSelectLanguageDialog languages(LanguageFolder, &window);
+    CCsvFileDialog csv(&window, QString(), m_settingsHome.path(), QString(), 0);
+    for (QDialog* dialog :
+        QList<QDialog*> {window.findChild<TipsAndTricks*>(), &about, &languages, &csv}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QStringList cut = cutOffTexts(dialog, qobject_cast<TipsAndTricks*>(dialog));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
+    // Every shipped language is offered under its own name, with its flag.
+    QStringList offered;
+    for (QPushButton* button : languages.findChildren<QPushButton*>()) {
+        if (!button->icon().isNull())
+            offered << button->text();
+    }
+    QCOMPARE(offered.size(), int(std::size(Shipped)));
+    QVERIFY(offered.contains(QString::fromUtf8(language.nativeName)));
+}
+
+void TestDialogs::storedLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("catalogues");
+    QTest::addColumn<QString>("expected");
+
+    const int de = QLocale::German;
+    const QString english = "en_US &File Cancel 31 0";
+    QTest::newRow("German, both") << de << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+                                  << "de_DE &Datei Abbrechen 42 2";
+    QTest::newRow("German, program only")
+        << de << QStringList {"CurveScope_de.qm"} << "de_DE &Datei Cancel 42 1";
+    QTest::newRow("German, toolkit only: neither installed")
+        << de << QStringList {"qt_de.qm"} << english + fallback("de_DE");
+    QTest::newRow("German, other languages only")
+        << de << QStringList {"CurveScope_fr.qm", "qt_fr.qm"} << english + fallback("de_DE");
+    // Regression: a bare system in the C locale got the fallback error box at start-up. The
+    // tests run in the C locale; nothing stored means the system's language.
+    QTest::newRow("C system, nothing stored: silent")
+        << NotStored << QStringList {"qt_de.qm"} << "C &File Cancel -1 0";
+    QTest::newRow("C stored: silent") << int(QLocale::C) << QStringList {} << "C &File Cancel 1 0";
+    QTest::newRow("English, empty folder: silent")
+        << int(QLocale::English) << QStringList {} << english;
+    QTest::newRow("English, toolkit catalogue not looked for")
+        << int(QLocale::English) << QStringList {"CurveScope_en.qm", "qt_en.qm"}
+        << "en_US &Datei Cancel 31 1";
+    // Regression: codes outside Qt's language table made QLocale read past its tables.
+    for (const int code : {int(QLocale::LastLanguage) + 1, 2147483647, -1})
+        QTest::newRow(qPrintable(QString("code %1").arg(code)))
+            << code << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+            << english + fallback(QString::number(code));
+}
+
+void TestDialogs::storedLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, catalogues);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    QVERIFY(fillFolder(folder.path(), catalogues));
+    if (language != NotStored)
+        QSettings().setValue("Language", language);
+    {
+        ModalCatcher catcher;
+        ApplyStartupLanguageFrom(folder.path());
+        QCOMPARE(summary(catcher), expected);
+    }
+    if (expected.startsWith("de_DE"))
+        QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    // After a fallback the next start reads the corrected setting and stays silent.
+    ModalCatcher again;
+    ApplyStartupLanguageFrom(folder.path());
+    QVERIFY(again.messages().isEmpty());
+}
 
 QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"
