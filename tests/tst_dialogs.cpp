@@ -1,27 +1,178 @@
-// The language dialog, the About box and the tips window: what they offer, what a choice or
-// Close leaves behind, and how the main window's commands run them.
+// The shipped languages and the dialogs. Complete catalogues faithful to placeholders and
+// markup, in effect at start-up with every text of every dialog shown uncut; the start-up
+// language step with its catalogues, default locale and fallback to English; the language
+// dialog's choices, the About box's version and links, the tips window; and how the main
+// window's commands run them.
 
 #include "AboutDialog.h"
 #include "BuildInfo.h"
+#include "CCsvFileDialog.h"
 #include "CSelectLanguageDialog.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "StartupLanguage.h"
 #include "TestSettings.h"
 #include "TipsAndTricks.h"
 #include "TrendFileNames.h"
 #include "TrendSetFiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
-#include <QGridLayout>
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
+const QString LanguageFolder = QStringLiteral(CURVESCOPE_LANGUAGE_DIR);
+const int NotStored = std::numeric_limits<int>::min();
+
+struct ShippedLanguage {
+    const char* code;
+    QLocale::Language language;
+    const char* localeName; // what the start-up step resolves the language to
+    const char* nativeName; // the language dialog's button
+};
+const ShippedLanguage Shipped[] = {{"en", QLocale::English, "en_US", "English"},
+    {"de", QLocale::German, "de_DE", "Deutsch"}, {"fr", QLocale::French, "fr_FR", "français"},
+    {"es", QLocale::Spanish, "es_ES", "español de España"},
+    {"it", QLocale::Italian, "it_IT", "italiano"}, {"pl", QLocale::Polish, "pl_PL", "polski"},
+    {"pt", QLocale::Portuguese, "pt_BR", "português"}, {"ru", QLocale::Russian, "ru_RU", "русский"},
+    {"zh", QLocale::Chinese, "zh_CN", "简体中文"}, {"ja", QLocale::Japanese, "ja_JP", "日本語"}};
+
+struct Message {
+    QString context, source, translation, type; // type is empty when finished
+};
+
+QList<Message> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    QList<Message> messages;
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    Message m;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            m.context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            m.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+            messages.append(m);
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+// What a translation must keep of its source: placeholders, markup with its links, file
+// patterns, line breaks, the presence of an accelerator and blanks at the ends (texts glued to
+// others).
+QString shapeOf(const QString& text)
+{
+    QStringList parts;
+    for (const char* pattern : {"%\\d", "<[^>]*>", "\\(\\*\\.[a-z*]+\\)"}) {
+        QStringList found;
+        for (auto it = QRegularExpression(pattern).globalMatch(text); it.hasNext();)
+            found << it.next().captured(0);
+        found.sort();
+        parts << found;
+    }
+    return parts.join(' ')
+        + QString(" %1 %2 %3 %4")
+              .arg(text.count('\n'))
+              .arg(text.contains(QRegularExpression("&[^&\\s]")))
+              .arg(text.startsWith(' '))
+              .arg(text.endsWith(' '));
+}
+
+// Texts of a shown dialog given less room than they need: plain texts by their size hint, rich
+// texts by where their last words end at the label's width (a trailing line-break paragraph is
+// only spacing and may be cut); and the dialog if it overflows the screen. The tips window
+// places its parts at fixed positions, so only its labels are asked.
+QStringList cutOffTexts(QWidget* dialog, bool labelsOnly)
+{
+    QStringList cut;
+    const QSize screen = dialog->screen()->availableGeometry().size();
+    if (dialog->width() > screen.width() || dialog->height() > screen.height())
+        cut << dialog->objectName() + " is larger than the screen";
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QSize needed = widget->minimumSizeHint();
+        if (!widget->isVisible()
+            || (!label && (labelsOnly || !qobject_cast<QAbstractButton*>(widget))))
+            continue;
+        if (label && label->wordWrap()) {
+            QTextDocument document;
+            document.setDefaultFont(label->font());
+            document.setDocumentMargin(0);
+            document.setHtml(label->text());
+            document.setTextWidth(label->contentsRect().width());
+            double bottom = 0;
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+                if (!block.text().trimmed().remove(QChar::LineSeparator).isEmpty())
+                    bottom = document.documentLayout()->blockBoundingRect(block).bottom();
+            }
+            if (label->contentsRect().height() < bottom)
+                cut << label->text();
+        } else if (widget->width() < needed.width() || widget->height() < needed.height()) {
+            cut << widget->property("text").toString();
+        }
+    }
+    return cut;
+}
+
+// Fills a folder with copies of the built German catalogues under the given names, so that
+// "CurveScope_x.qm" is a program catalogue and "qt_x.qm" a toolkit catalogue for language x.
+bool fillFolder(const QString& folder, const QStringList& names)
+{
+    for (const QString& name : names) {
+        // The toolkit's catalogue only names the catalogues of its modules.
+        const QStringList built = name.startsWith("qt_")
+            ? QDir(LanguageFolder).entryList({"qt*_de.qm"})
+            : QStringList {"CurveScope_de.qm"};
+        for (const QString& file : built) {
+            if (!QFile::copy(LanguageFolder + '/' + file,
+                    folder + '/' + QString(file).replace("_de.qm", name.mid(name.indexOf('_')))))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Default locale, a program text and a toolkit text, the stored language (-1 when absent), the
+// number of translators kept and the messages shown.
+QString summary(const ModalCatcher& catcher)
+{
+    QString text = QString("%1 %2 %3 %4 %5")
+                       .arg(QLocale().name(), QCoreApplication::translate("MainWindow", "&File"),
+                           QCoreApplication::translate("QPlatformTheme", "Cancel"))
+                       .arg(QSettings().value("Language", -1).toInt())
+                       .arg(qApp->findChildren<QTranslator*>().size());
+    for (const ModalCatcher::Message& m : catcher.messages())
+        text += QString("|%1|%2|%3").arg(m.icon).arg(m.title, m.text);
+    return text;
+}
+
+QString fallback(const QString& name)
+{
+    return QString("|%1|Error|Could not load language data for %2.\nSwitching to English.")
+        .arg(QMessageBox::Critical)
+        .arg(name);
+}
+
 QPushButton* buttonWithText(QWidget* dialog, const QString& text)
 {
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
@@ -29,26 +180,7 @@ QPushButton* buttonWithText(QWidget* dialog, const QString& text)
             return button;
     return nullptr;
 }
-
-// Runs the main window's command and answers its one modal dialog with the handler; returns
-// the dialog's class name and whether the window is its parent.
-QString runCommand(MainWindow& window, const char* slot, std::function<void(QDialog*)> answer)
-{
-    ModalCatcher catcher;
-    QString seen;
-    catcher.setDialogHandler([&](QDialog* dialog) {
-        if (!seen.isEmpty())
-            return;
-        seen = QString("%1 %2")
-                   .arg(dialog->metaObject()->className())
-                   .arg(dialog->parentWidget() == &window);
-        answer(dialog);
-    });
-    if (!QMetaObject::invokeMethod(&window, slot))
-        return "no slot";
-    return seen;
-}
-}
+} // namespace
 
 // Receives the links that the About box hands to the desktop.
 class LinkCollector : public QObject {
@@ -70,6 +202,16 @@ private slots:
         QVERIFY(m_settingsHome.isValid());
         QVERIFY(IsolateSettings(m_settingsHome.path()));
     }
+    void cleanup() { ResetLanguageAndSettings(); }
+    void shippedLanguage_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(Shipped)); ++row)
+            QTest::newRow(Shipped[row].code) << row;
+    }
+    void shippedLanguage();
+    void storedLanguage_data();
+    void storedLanguage();
 
     void languagesInFolder()
     {
@@ -96,50 +238,23 @@ private slots:
             QCOMPARE(list.first().second, QString(":united_kingdom.png"));
             // The flag lies beside its catalogue under the same base name.
             for (int i = 1; i < list.size(); ++i)
-                QCOMPARE(QFileInfo(list.at(i).second).absoluteFilePath(),
-                    QFileInfo(folder.filePath(c.first.first()))
-                        .absoluteFilePath()
-                        .replace(".qm", ".png"));
+                QCOMPARE(
+                    list.at(i).second, folder.filePath(c.first.first()).replace(".qm", ".png"));
         }
         QCOMPARE(
             CSelectLanguageDialog::LanguagesInFolder(m_settingsHome.filePath("missing")).size(), 1);
-    }
-
-    void languageButtons()
-    {
-        for (const auto& c : QList<QPair<int, int>> {
-                 {1, 5}, {3, 5}, {4, 2}, {5, 3}, {9, 3}, {10, 4}, {16, 4}, {17, 5}})
-            QCOMPARE(CSelectLanguageDialog::ColumnCount(c.first), c.second);
-        QTemporaryDir folder;
-        for (const char* code : {"de", "fr", "it", "es"})
-            QVERIFY(QFile(folder.filePath(QString("CurveScope_%1.qm").arg(code)))
-                        .open(QIODevice::WriteOnly));
-        QImage flag(37, 23, QImage::Format_RGB32);
-        flag.fill(Qt::red);
-        QVERIFY(flag.save(folder.filePath("CurveScope_de.png")));
-        CSelectLanguageDialog dialog(folder.path(), nullptr);
-        QCOMPARE(dialog.windowTitle(), QString("Select Language"));
-        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-        auto* grid = dialog.findChild<QGridLayout*>();
-        QStringList positions;
-        for (int i = 0; i < grid->count(); ++i) {
-            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            positions << QString("%1,%2").arg(row).arg(column);
-        }
-        // Five entries: three columns, English first.
-        QCOMPARE(positions, QStringList({"0,0", "0,1", "0,2", "1,0", "1,1"}));
-        QCOMPARE(qobject_cast<QPushButton*>(grid->itemAt(0)->widget())->text(), QString("English"));
-        // Flags show at their natural size; without a flag the button carries its text only.
-        QCOMPARE(buttonWithText(&dialog, "Deutsch")->iconSize(), QSize(37, 23));
-        QVERIFY(buttonWithText(&dialog, QString::fromUtf8("français"))->icon().isNull());
     }
 
     void languageChoiceIsStoredForTheNextStart()
     {
         QTemporaryDir folder;
         QVERIFY(QFile(folder.filePath("CurveScope_de.qm")).open(QIODevice::WriteOnly));
-        for (const QString text : {"Deutsch", "English", "Cancel", ""}) {
+        const QString told = QString("%1 Information: The selected language will be used when the "
+                                     "program is started the next time.")
+                                 .arg(QMessageBox::Information);
+        const QList<QPair<QString, int>> choices {
+            {"Deutsch", QLocale::German}, {"English", QLocale::English}, {"Cancel", -1}};
+        for (const auto& choice : choices) {
             QSettings().clear();
             const QString before = QCoreApplication::translate("MainWindow", "&File");
             QWidget parent;
@@ -147,28 +262,17 @@ private slots:
             ModalCatcher catcher;
             catcher.setDialogHandler([&](QDialog* modal) {
                 // Clicked from a fresh event: the information box it opens needs the timer.
-                QPushButton* button = buttonWithText(modal, text);
-                QTimer::singleShot(0, modal, [modal, button] {
-                    button ? QTest::mouseClick(button, Qt::LeftButton) : void(modal->close());
-                });
+                QPushButton* button = buttonWithText(modal, choice.first);
+                QTimer::singleShot(
+                    0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
                 catcher.setDialogHandler([](QDialog*) {});
             });
-            const int result = dialog.exec();
-            const bool chosen = text == "Deutsch" || text == "English";
-            QCOMPARE(result, int(chosen));
-            QCOMPARE(QSettings().value("Language", -1).toInt(),
-                !chosen                 ? -1
-                    : text == "Deutsch" ? int(QLocale::German)
-                                        : int(QLocale::English));
-            QCOMPARE(catcher.messages().size(), int(chosen));
-            if (chosen)
-                QCOMPARE(
-                    QString("%1 %2: %3")
-                        .arg(catcher.messages().first().icon)
-                        .arg(catcher.messages().first().title, catcher.messages().first().text),
-                    QString("%1 Information: The selected language will be used when the program "
-                            "is started the next time.")
-                        .arg(QMessageBox::Information));
+            QCOMPARE(dialog.exec(), int(choice.second >= 0));
+            QCOMPARE(QSettings().value("Language", -1).toInt(), choice.second);
+            QStringList shown;
+            for (const ModalCatcher::Message& m : catcher.messages())
+                shown << QString("%1 %2: %3").arg(m.icon).arg(m.title, m.text);
+            QCOMPARE(shown, choice.second < 0 ? QStringList() : QStringList(told));
             // The running program keeps its language.
             QCOMPARE(QCoreApplication::translate("MainWindow", "&File"), before);
         }
@@ -178,28 +282,23 @@ private slots:
     {
         MainWindow window;
         window.show();
-        QString buttons;
-        QCOMPARE(runCommand(window, "SetLanguage",
-                     [&buttons](QDialog* dialog) {
-                         for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                             buttons += button->text() + ' ';
-                         QPushButton* english = buttonWithText(dialog, "English");
-                         QTimer::singleShot(
-                             0, english, [english] { QTest::mouseClick(english, Qt::LeftButton); });
-                     }),
-            QString("CSelectLanguageDialog 1"));
-        // The languages come from the folder beside the executable, which test programs lack.
+        // The languages come from the folder beside the executable, which test programs lack:
+        // English and Cancel only.
         QVERIFY(!QDir(CSelectLanguageDialog::DefaultLanguageFolder()).exists());
-        QCOMPARE(buttons, QString("English Cancel "));
-        QCOMPARE(QSettings().value("Language").toInt(), int(QLocale::English));
-        bool modal = false;
-        QCOMPARE(runCommand(window, "About",
-                     [&modal](QDialog* dialog) {
-                         modal = dialog->isModal();
-                         dialog->reject();
-                     }),
-            QString("AboutDialog 1"));
-        QVERIFY(modal);
+        for (const QString command : {"SetLanguage", "About"}) {
+            ModalCatcher catcher;
+            QStringList seen;
+            catcher.setDialogHandler([&](QDialog* dialog) {
+                seen << QString("%1 %2 %3")
+                            .arg(dialog->metaObject()->className())
+                            .arg(dialog->parentWidget() == &window)
+                            .arg(dialog->findChildren<QPushButton*>().size());
+                dialog->reject();
+            });
+            QVERIFY(QMetaObject::invokeMethod(&window, qPrintable(command)));
+            QCOMPARE(seen,
+                QStringList(command == "About" ? "AboutDialog 1 1" : "CSelectLanguageDialog 1 2"));
+        }
         // Both are discarded once they close.
         QCOMPARE(window.findChildren<CSelectLanguageDialog*>().size(), 0);
         QCOMPARE(window.findChildren<AboutDialog*>().size(), 0);
@@ -228,7 +327,6 @@ private slots:
             "Version: " + QString(BuildRepositoryPath).section('/', -1));
         QCOMPARE(dialog.labelRevision->text(), "Revision: " + QString(BuildRevision));
         QVERIFY(QString(BuildRevision).toInt() > 0);
-        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (QLabel* label : {dialog.labelWebsite, dialog.labelEMail}) {
@@ -244,10 +342,6 @@ private slots:
             QVERIFY(collector.urls.first().toString().endsWith(
                 QTextDocumentFragment::fromHtml(label->text()).toPlainText()));
         }
-        QVERIFY(dialog.isVisible());
-        QTest::mouseClick(dialog.buttonBox->button(QDialogButtonBox::Close), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void tipsCommandShowsTheOneWindowAgain()
@@ -259,47 +353,160 @@ private slots:
             set.path(), SpeedFileName, TrendSetFiles::twoColumns({0, 1000}, {800, 810})));
         MainWindow window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QAction* tips = nullptr;
         for (QAction* action : window.findChildren<QAction*>())
             tips = action->text() == "&Tips and Tricks..." ? action : tips;
         QVERIFY(tips && !tips->isEnabled());
         const QList<TipsAndTricks*> created = window.findChildren<TipsAndTricks*>();
         QCOMPARE(created.size(), 1);
-        TipsAndTricks* dialog = created.first();
-        QVERIFY(!dialog->isVisible() && !dialog->isModal());
-
         QVERIFY(window.LoadTrendSet(set.filePath(SpeedFileName)));
-        tips->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        // Modeless: the main window stays usable beside it.
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        dialog->move(dialog->pos() + QPoint(40, 30));
-        QCoreApplication::processEvents();
-        const QRect geometry = dialog->geometry();
-        tips->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(window.findChildren<TipsAndTricks*>(), created);
-        QCOMPARE(dialog->geometry(), geometry);
-        // Closing the set disables the command but leaves the open window alone.
-        QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
-        QVERIFY(!tips->isEnabled() && dialog->isVisible());
-        // Close and Escape only hide it; the command shows the same window again.
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
-            Qt::LeftButton);
-        QVERIFY(!dialog->isVisible());
-        QVERIFY(window.LoadTrendSet(set.filePath(SpeedFileName)));
-        tips->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        QCoreApplication::processEvents();
-        QVERIFY(!dialog->isVisible());
+        // Shown modeless, hidden by Close, and the same window comes back.
+        for (int shown = 0; shown < 2; ++shown) {
+            tips->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(created.first()));
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QTest::mouseClick(
+                created.first()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
+                Qt::LeftButton);
+            QVERIFY(!created.first()->isVisible());
+        }
         QCOMPARE(window.findChildren<TipsAndTricks*>(), created);
     }
 
 private:
     QTemporaryDir m_settingsHome;
 };
+
+void TestDialogs::shippedLanguage()
+{
+    QFETCH(int, row);
+    const ShippedLanguage& language = Shipped[row];
+    const QString source
+        = QString(CURVESCOPE_SOURCE_DIR "/language/CurveScope_%1.ts").arg(language.code);
+    const QList<Message> shipped = readCatalogue(source);
+    QCOMPARE(shipped.isEmpty(), language.language == QLocale::English);
+    QStringList problems;
+    for (const Message& m : shipped) {
+        if (!m.type.isEmpty() || m.translation.isEmpty()
+            || shapeOf(m.translation) != shapeOf(m.source))
+            problems << m.context + " \"" + m.source + "\" unfinished or unfaithful";
+    }
+    if (!shipped.isEmpty()) {
+        // Texts added to or removed from the sources since the last update show up as
+        // unfinished or vanished entries when a copy is brought up to date.
+        QTemporaryDir work;
+        const QString updated = work.filePath(QFileInfo(source).fileName());
+        QVERIFY(QFile::copy(source, updated));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(CURVESCOPE_SOURCE_DIR);
+        lupdate.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate",
+            {"-locations", "none", "-no-ui-lines", "src", "-ts", updated});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        const QList<Message> current = readCatalogue(updated);
+        for (const Message& m : current) {
+            if (!m.type.isEmpty())
+                problems << m.type + ": " + m.context + " \"" + m.source + "\"";
+        }
+        // The toolkit catalogue only loads when every catalogue it names lies beside it.
+        QTranslator toolkit;
+        QVERIFY(toolkit.load(QString("qt_") + language.localeName, LanguageFolder));
+        QVERIFY(
+            !QStringList({"", "Cancel"}).contains(toolkit.translate("QPlatformTheme", "Cancel")));
+    }
+
+    // Started as the program starts, the built catalogue shows exactly the shipped texts.
+    QSettings().setValue("Language", int(language.language));
+    ModalCatcher catcher;
+    ApplyStartupLanguageFrom(LanguageFolder);
+    QCOMPARE(catcher.messages().size(), 0);
+    QCOMPARE(QLocale().name(), QString(language.localeName));
+    for (const Message& m : shipped) {
+        const QString built
+            = QCoreApplication::translate(qPrintable(m.context), qPrintable(m.source));
+        if (built != m.translation)
+            problems << m.context + " \"" + m.source + "\" built as " + built;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Regression: longer translations of the tips overflowed the window's fixed frame.
+    AboutDialog about(&window);
+    CSelectLanguageDialog languages(LanguageFolder, &window);
+    CCsvFileDialog csv(&window, QString(), m_settingsHome.path(), QString(), 0);
+    for (QDialog* dialog :
+        QList<QDialog*> {window.findChild<TipsAndTricks*>(), &about, &languages, &csv}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QStringList cut = cutOffTexts(dialog, qobject_cast<TipsAndTricks*>(dialog));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
+    // Every shipped language is offered under its own name, with its flag.
+    QStringList offered;
+    for (QPushButton* button : languages.findChildren<QPushButton*>()) {
+        if (!button->icon().isNull())
+            offered << button->text();
+    }
+    QCOMPARE(offered.size(), int(std::size(Shipped)));
+    QVERIFY(offered.contains(QString::fromUtf8(language.nativeName)));
+}
+
+void TestDialogs::storedLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("catalogues");
+    QTest::addColumn<QString>("expected");
+
+    const int de = QLocale::German;
+    const QString english = "en_US &File Cancel 31 0";
+    QTest::newRow("German, both") << de << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+                                  << "de_DE &Datei Abbrechen 42 2";
+    QTest::newRow("German, program only")
+        << de << QStringList {"CurveScope_de.qm"} << "de_DE &Datei Cancel 42 1";
+    QTest::newRow("German, toolkit only: neither installed")
+        << de << QStringList {"qt_de.qm"} << english + fallback("de_DE");
+    QTest::newRow("German, other languages only")
+        << de << QStringList {"CurveScope_fr.qm", "qt_fr.qm"} << english + fallback("de_DE");
+    // Regression: a bare system in the C locale got the fallback error box at start-up. The
+    // tests run in the C locale; nothing stored means the system's language.
+    QTest::newRow("C system, nothing stored: silent")
+        << NotStored << QStringList {"qt_de.qm"} << "C &File Cancel -1 0";
+    QTest::newRow("C stored: silent") << int(QLocale::C) << QStringList {} << "C &File Cancel 1 0";
+    QTest::newRow("English, empty folder: silent")
+        << int(QLocale::English) << QStringList {} << english;
+    QTest::newRow("English, toolkit catalogue not looked for")
+        << int(QLocale::English) << QStringList {"CurveScope_en.qm", "qt_en.qm"}
+        << "en_US &Datei Cancel 31 1";
+    // Regression: codes outside Qt's language table made QLocale read past its tables.
+    for (const int code : {int(QLocale::LastLanguage) + 1, 2147483647, -1})
+        QTest::newRow(qPrintable(QString("code %1").arg(code)))
+            << code << QStringList {"CurveScope_de.qm", "qt_de.qm"}
+            << english + fallback(QString::number(code));
+}
+
+void TestDialogs::storedLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, catalogues);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    QVERIFY(fillFolder(folder.path(), catalogues));
+    if (language != NotStored)
+        QSettings().setValue("Language", language);
+    {
+        ModalCatcher catcher;
+        ApplyStartupLanguageFrom(folder.path());
+        QCOMPARE(summary(catcher), expected);
+    }
+    if (expected.startsWith("de_DE"))
+        QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    // After a fallback the next start reads the corrected setting and stays silent.
+    ModalCatcher again;
+    ApplyStartupLanguageFrom(folder.path());
+    QVERIFY(again.messages().isEmpty());
+}
 
 QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"
