@@ -2,7 +2,6 @@
 // choice, CSV files of every recording kind, plot files in each offered format, refusals and
 // failures with their messages, and the clipboard picture.
 
-#include "CCsvFileDialog.h"
 #include "LockedFolder.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
@@ -13,35 +12,41 @@
 #include <QtTest>
 #include <QImageReader>
 #include <QImageWriter>
-#include <cmath>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
-// 2016-03-01 10:15:00 in Berlin, where the tests run.
-const qint64 Start = Q_INT64_C(1456823700000);
 const QString Pairs = "Time/Data Pairs";
 const QString List = "Timestamp List";
 
-// Answers the file dialog of a command: notes what it offers, clicks layouts, picks a file.
-struct FileChoice {
-    QString target; // empty: cancel
-    QStringList clicks; // layout radio buttons, in this order
-    QString offered; // caption, proposed path and filters
-    QStringList layouts; // checked layout and enabled pictures, at opening and after each click
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
-    void Install(ModalCatcher& catcher)
+// Which layout is checked and which of its pictures are enabled, as the user sees them.
+QString LayoutState(QFileDialog* dialog)
+{
+    auto* box = dialog->findChild<QGroupBox*>();
+    QString state = box ? box->title() : QString();
+    for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
+        state += button->isChecked() ? ": " + button->text() + ' ' : QString();
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (!label->pixmap(Qt::ReturnByValue).isNull())
+            state += label->isEnabled() ? "1" : "0";
+    return state;
+}
+
+// A main window with a data file open whose file dialogs are answered: each notes what it
+// offers, clicks the layouts and picks the target, or is canceled when there is none.
+struct Session {
+    explicit Session(const QString& dataFile)
+        : loaded(window.LoadTrendSet(dataFile))
     {
         catcher.setFileDialogHandler([this](QFileDialog* dialog) {
             auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-            offered = QStringList(
-                {dialog->windowTitle(), dialog->directory().absolutePath() + '/' + edit->text(),
-                    dialog->nameFilters().join(";;")})
-                          .join('|');
+            offered = dialog->windowTitle() + '|' + dialog->directory().absolutePath() + '/'
+                + edit->text() + '|' + dialog->nameFilters().join(";;");
             layouts = QStringList {LayoutState(dialog)};
             for (const QString& click : clicks) {
                 for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
@@ -57,42 +62,40 @@ struct FileChoice {
         });
     }
 
-    static QString LayoutState(QFileDialog* dialog)
+    bool Run(const char* command, const QString& file)
     {
-        auto* box = dialog->findChild<QGroupBox*>();
-        if (box == nullptr)
-            return QString();
-        QString state = box->title();
-        for (QRadioButton* button : box->findChildren<QRadioButton*>())
-            state += button->isChecked() ? ": " + button->text() + ' ' : QString();
-        for (QLabel* label : box->findChildren<QLabel*>())
-            state += label->pixmap(Qt::ReturnByValue).isNull() ? ""
-                : label->isEnabled()                           ? "1"
-                                                               : "0";
-        return state;
+        target = file;
+        return QMetaObject::invokeMethod(&window, command);
     }
+
+    QStringList Messages() const
+    {
+        QStringList texts;
+        for (const ModalCatcher::Message& m : catcher.messages())
+            texts << QString("%1|%2|%3").arg(m.icon).arg(m.title, m.text);
+        return texts;
+    }
+
+    MainWindow window;
+    ModalCatcher catcher;
+    bool loaded;
+    QString target; // empty: cancel
+    QStringList clicks; // layout radio buttons, in this order
+    QString offered; // caption, proposed path and filters
+    QStringList layouts; // layout state at opening and after each click
 };
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList Messages(const ModalCatcher& catcher)
-{
-    QStringList texts;
-    for (const ModalCatcher::Message& m : catcher.messages())
-        texts << QString("%1|%2|%3").arg(m.icon).arg(m.title, m.text);
-    return texts;
-}
-
-// The question of a file dialog before it replaces an existing file.
+// The question of a file dialog before it replaces an existing file, and the export failures.
 QString Replace(const QString& caption, const QString& name)
 {
     return QString("%1|%2|%3 already exists.\nDo you want to replace it?")
         .arg(QMessageBox::Warning)
         .arg(caption, name);
+}
+
+QString Failed(const char* what, const QString& path)
+{
+    return QString("%1|").arg(QMessageBox::Critical) + QString(what).arg(path);
 }
 
 } // namespace
@@ -103,22 +106,20 @@ class TestExport : public QObject {
 private slots:
     void initTestCase()
     {
-        m_set = m_dir.filePath("set");
-        QVERIFY(QDir().mkpath(m_set));
-        // Two samples of speed and timing, one of output; three cylinders of which the second
-        // recorded nothing.
+        // 2016-03-01 10:15:00 in Berlin; two samples of speed, one of output; three cylinders of
+        // which the second recorded nothing.
+        const qint64 start = Q_INT64_C(1456823700000);
+        TrendSetFiles::write(m_dir.path(), "configuration.tlx",
+            TrendSetFiles::configuration(start, 3, {"A1", "B2", "C3"}));
         TrendSetFiles::write(
-            m_set, "configuration.tlx", TrendSetFiles::configuration(Start, 3, {"A1", "B2", "C3"}));
+            m_dir.path(), "speed.tlx", TrendSetFiles::twoColumns({0, 1500}, {1500.0, -2.125}));
         TrendSetFiles::write(
-            m_set, "speed.tlx", TrendSetFiles::twoColumns({0, 1500}, {1500.0, -2.125}));
-        TrendSetFiles::write(
-            m_set, "global_timing.tlx", TrendSetFiles::twoColumns({0, 250}, {12.5, 13.75}));
-        TrendSetFiles::write(m_set, "analog_output.tlx", TrendSetFiles::twoColumns({10}, {99.999}));
+            m_dir.path(), "analog_output.tlx", TrendSetFiles::twoColumns({10}, {99.999}));
         const QByteArray three = TrendSetFiles::threeColumns(
             {0, 0, 500, 500, 1000}, {0, 2, 0, 2, 0}, {12.5, 13.0, 12.75, 13.25, 12.8});
         for (const char* name : {"firing_angles.tlx", "secondary_voltages.tlx",
                  "knocking_intensity.tlx", "temperatures.tlx"})
-            TrendSetFiles::write(m_set, name, three);
+            TrendSetFiles::write(m_dir.path(), name, three);
     }
 
     void csvOfEveryKind_data()
@@ -126,14 +127,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("speed") << "speed" << QStringList()
-                               << QByteArray("Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;"
-                                             "1,500.00\n2016-03-01 10:15:01.500;-2.13\n");
-        QTest::newRow("timing")
-            << "global_timing" << QStringList({List, List, Pairs})
-            << QByteArray("Date Time;\"Global Timing [\xc2\xb0]\"\n2016-03-01 10:15:00.000;12.50\n"
-                          "2016-03-01 10:15:00.250;13.75\n");
-        QTest::newRow("output list") << "analog_output" << QStringList({Pairs, List})
+        QTest::newRow("speed") << "speed" << QStringList() << SpeedPairs;
+        QTest::newRow("output list") << "analog_output" << QStringList({List, Pairs, Pairs, List})
                                      << QByteArray("2016-03-01 10:15:00.010;0;100.00\n");
         const QByteArray pairs = "Date Time;\"A1\";Date Time;\"B2\";Date Time;\"C3\"\n"
                                  "2016-03-01 10:15:00.000;12.50; ;;2016-03-01 10:15:00.000;13.00\n"
@@ -154,78 +149,47 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QStringList, clicks);
         QFETCH(QByteArray, expected);
-        MainWindow window;
-        ModalCatcher catcher;
-        QVERIFY(window.LoadTrendSet(QDir(m_set).filePath(file + ".tlx")));
-        FileChoice choice;
-        choice.target = m_dir.filePath(QTest::currentDataTag()); // no suffix is added
-        QVERIFY(TrendSetFiles::write(m_dir.path(), QTest::currentDataTag(), "earlier file"));
-        choice.clicks = clicks;
-        choice.Install(catcher);
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-        QCOMPARE(Messages(catcher), QStringList {Replace("Save File", QTest::currentDataTag())});
-        QCOMPARE(choice.offered,
-            "Save File|" + QDir(m_set).absoluteFilePath(file + ".csv")
+        Session session(m_dir.filePath(file + ".tlx"));
+        QVERIFY(session.loaded);
+        session.clicks = clicks;
+        const QString target = m_out.filePath(QTest::currentDataTag()); // no suffix is added
+        QVERIFY(TrendSetFiles::write(m_out.path(), QTest::currentDataTag(), "earlier file"));
+        QVERIFY(session.Run("ExportCsv", target));
+        QCOMPARE(session.Messages(), QStringList {Replace("Save File", QTest::currentDataTag())});
+        QCOMPARE(session.offered,
+            "Save File|" + m_dir.filePath(file + ".csv")
                 + "|Comma-Separated Values (*.csv);;All (*.*)");
-        // Exactly the picture of the checked layout is enabled, also after clicking the
-        // layout that is already on.
+        // Exactly the picture of the checked layout is enabled, also after clicking the layout
+        // that is already on.
         QStringList layouts {"Chose CSV Format: Time/Data Pairs 10"};
         for (const QString& click : clicks)
             layouts << (click == Pairs ? layouts.first() : "Chose CSV Format: Timestamp List 01");
-        QCOMPARE(choice.layouts, layouts);
-        QCOMPARE(ReadAll(choice.target), expected);
+        QCOMPARE(session.layouts, layouts);
+        QCOMPARE(ReadAll(target), expected);
         QVERIFY(!QApplication::overrideCursor());
     }
 
-    void csvLayoutFlag()
+    void canceledOrFailed()
     {
-        // The flag preselects Timestamp List; a canceled dialog leaves it as it was.
-        ModalCatcher catcher;
-        FileChoice choice;
-        choice.clicks = QStringList {Pairs};
-        choice.Install(catcher);
-        bool list = true;
-        const QString proposed = m_dir.filePath("speed.csv");
-        QCOMPARE(CCsvFileDialog::GetCsvSaveFileName(list, proposed, nullptr), QString());
-        QVERIFY(list);
-        QCOMPARE(choice.layouts,
-            QStringList(
-                {"Chose CSV Format: Timestamp List 01", "Chose CSV Format: Time/Data Pairs 10"}));
-        choice.target = proposed;
-        QCOMPARE(CCsvFileDialog::GetCsvSaveFileName(list, proposed, nullptr), proposed);
-        QVERIFY(!list);
-    }
-
-    void csvCanceledOrRefused()
-    {
-        MainWindow window;
-        ModalCatcher catcher;
-        QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-        FileChoice choice;
-        choice.clicks = QStringList {List};
-        choice.Install(catcher);
-        const QStringList before = QDir(m_set).entryList(QDir::Files);
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-        // The next export again proposes Time/Data Pairs.
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-        QCOMPARE(choice.layouts.value(0), QString("Chose CSV Format: Time/Data Pairs 10"));
-        QCOMPARE(catcher.fileDialogsSeen(), 2);
-        QCOMPARE(QDir(m_set).entryList(QDir::Files), before);
-        QCOMPARE(Messages(catcher), QStringList());
-
+        Session session(m_dir.filePath("speed.tlx"));
+        QVERIFY(session.loaded);
+        session.clicks = QStringList {List};
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+        for (const char* command : {"ExportCsv", "ExportPlot", "ExportCsv"})
+            QVERIFY(session.Run(command, QString()));
+        // Nothing is remembered: the next export again proposes Time/Data Pairs.
+        QCOMPARE(session.layouts.value(0), QString("Chose CSV Format: Time/Data Pairs 10"));
+        QCOMPARE(session.catcher.fileDialogsSeen(), 3);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+        QCOMPARE(session.Messages(), QStringList());
         // A folder below a plain file cannot exist, not even for the super-user.
-        choice.target = QDir(m_set).filePath("speed.tlx/out.csv");
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-        const QString csvTarget = choice.target;
-        choice.target = QDir(m_set).filePath("speed.tlx/plot.svg");
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-        QCOMPARE(Messages(catcher),
-            QStringList({QString("%1|CSV export failed|Unable to write data to file '%2' !\n")
-                             .arg(QMessageBox::Critical)
-                             .arg(csvTarget),
-                QString("%1|Plot export failed|Unable to write the plot to file '%2' !\n")
-                    .arg(QMessageBox::Critical)
-                    .arg(choice.target)}));
+        QVERIFY(session.Run("ExportCsv", m_dir.filePath("speed.tlx/out.csv")));
+        QVERIFY(session.Run("ExportPlot", m_dir.filePath("speed.tlx/plot.svg")));
+        QCOMPARE(session.Messages(),
+            QStringList({Failed("CSV export failed|Unable to write data to file '%1' !\n",
+                             m_dir.filePath("speed.tlx/out.csv")),
+                Failed("Plot export failed|Unable to write the plot to file '%1' !\n",
+                    m_dir.filePath("speed.tlx/plot.svg"))}));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -239,19 +203,15 @@ private slots:
     void plotFiles()
     {
         QFETCH(QString, suffix);
-        MainWindow window;
-        ModalCatcher catcher;
-        QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("firing_angles.tlx")));
-        FileChoice choice;
-        choice.target = m_dir.filePath("plot." + suffix);
-        QVERIFY(TrendSetFiles::write(m_dir.path(), "plot." + suffix, "earlier file"));
-        choice.Install(catcher);
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-        const QStringList messages = Messages(catcher);
+        Session session(m_dir.filePath("firing_angles.tlx"));
+        const QString target = m_out.filePath("plot." + suffix);
+        QVERIFY(TrendSetFiles::write(m_out.path(), "plot." + suffix, "earlier file"));
+        QVERIFY(session.loaded && session.Run("ExportPlot", target));
+        const QStringList messages = session.Messages();
         QCOMPARE(messages.value(0), Replace("Export File Name", "plot." + suffix));
-        const QByteArray bytes = ReadAll(choice.target);
-        QCOMPARE(QDir(m_dir.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(m_out.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
             QStringList());
+        const QByteArray bytes = ReadAll(target);
         if (suffix == "ps") {
             // Qwt 6.1 built with Qt 5 has no PostScript output and writes nothing for ps; the
             // user is told so instead of finding no file, and the earlier file stays.
@@ -261,56 +221,49 @@ private slots:
             return;
         }
         QCOMPARE(messages.size(), 1);
-        if (suffix == "svg") {
-            // 300 x 200 mm at 170 dots per inch.
-            QVERIFY(bytes.contains("<svg viewBox=\"0 0 2007.87 1338.58\""));
-        } else if (suffix == "pdf") {
-            // 300 x 200 mm in whole points.
-            QVERIFY(bytes.contains("/MediaBox [0 0 850.000000 567.000000]"));
+        // 300 x 200 mm at 170 dots per inch; documents in whole points.
+        if (suffix == "svg" || suffix == "pdf") {
+            QVERIFY(bytes.contains(suffix == "svg" ? "<svg viewBox=\"0 0 2007.87 1338.58\""
+                                                   : "/MediaBox [0 0 850.000000 567.000000]"));
         } else {
-            QImageReader reader(choice.target);
+            QImageReader reader(target);
             QCOMPARE(reader.format(), suffix == "jpg" ? QByteArray("jpeg") : suffix.toLatin1());
             const QImage image = reader.read();
             QCOMPARE(image.size(), QSize(2008, 1339));
             QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 170);
         }
         // Regression: a document that stopped when the disk filled up was taken as written.
-        QVERIFY(PlotFileWriter::IsComplete(choice.target, suffix));
-        QVERIFY(TrendSetFiles::write(m_dir.path(), "plot." + suffix, bytes.left(bytes.size() / 2)));
-        QVERIFY(!PlotFileWriter::IsComplete(choice.target, suffix));
+        QVERIFY(PlotFileWriter::IsComplete(target, suffix));
+        QVERIFY(TrendSetFiles::write(m_out.path(), "plot." + suffix, bytes.left(bytes.size() / 2)));
+        QVERIFY(!PlotFileWriter::IsComplete(target, suffix));
     }
 
     // The plot dialog offers every image format Qt writes and the documents; other suffixes, in
     // any other case too, are refused without a file.
     void plotRefused()
     {
-        MainWindow window;
-        ModalCatcher catcher;
-        QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-        FileChoice choice;
-        choice.Install(catcher);
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
+        Session session(m_dir.filePath("speed.tlx"));
+        QVERIFY(session.loaded && session.Run("ExportPlot", QString()));
         QStringList accepted;
         for (const QByteArray& format : QImageWriter::supportedImageFormats())
             accepted << QString::fromLatin1(format);
         const QString documents
             = "SVG Documents (*.svg);;Postscript Documents (*.ps);;PDF Documents (*.pdf)";
-        QCOMPARE(choice.offered,
-            "Export File Name|" + QDir(m_set).absoluteFilePath("speed.png") + "|Images (*."
-                + accepted.join(" *.") + ");;" + documents);
+        QCOMPARE(session.offered,
+            "Export File Name|" + m_dir.filePath("speed.png") + "|Images (*." + accepted.join(" *.")
+                + ");;" + documents);
         const QString refusal = "%1|Unsupported image format|The selected file format \"%2\" is "
                                 "not supported!\nPlease use one of the following file "
                                 "extensions:\n%3";
         QStringList expected;
         for (const char* name : {"plot.PNG", "plot.Pdf", "plot", "plot.csv"}) {
-            choice.target = m_dir.filePath(name);
-            QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-            QVERIFY(!QFileInfo::exists(choice.target));
+            QVERIFY(session.Run("ExportPlot", m_out.filePath(name)));
+            QVERIFY(!QFileInfo::exists(m_out.filePath(name)));
             expected << refusal.arg(QMessageBox::Critical)
                             .arg(QFileInfo(name).suffix(),
                                 (accepted + QStringList {"svg", "ps", "pdf"}).join(' '));
         }
-        QCOMPARE(Messages(catcher), expected);
+        QCOMPARE(session.Messages(), expected);
         // Without image formats only the documents; a format name is shown up to a NUL byte.
         QCOMPARE(PlotExportFormats({}).Filters().join(";;"), documents);
         QCOMPARE(PlotExportFormats({}).RefusalText("png"),
@@ -322,107 +275,55 @@ private slots:
     // Regression: every export failed in a folder that lets existing files be overwritten only.
     void folderThatRefusesNewFiles()
     {
-        const QString folder = m_dir.filePath("locked");
-        QVERIFY(QDir().mkpath(folder));
+        QTemporaryDir folder;
         for (const char* name : {"speed.csv", "plot.png"})
-            QVERIFY(TrendSetFiles::write(folder, name, "earlier file"));
-        LockedFolder lock(folder);
+            QVERIFY(TrendSetFiles::write(folder.path(), name, "earlier file"));
+        LockedFolder lock(folder.path());
         if (!lock.IsLocked())
             QSKIP("no way to make a folder that refuses new files here");
-        MainWindow window;
-        ModalCatcher catcher;
-        QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-        FileChoice choice;
-        choice.Install(catcher);
-        for (const char* name : {"speed.csv", "plot.png", "new.csv", "new.png"}) {
-            choice.target = folder + '/' + name;
-            QVERIFY(QMetaObject::invokeMethod(
-                &window, choice.target.endsWith("csv") ? "ExportCsv" : "ExportPlot"));
-        }
-        QCOMPARE(ReadAll(folder + "/speed.csv"),
-            QByteArray("Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;"
-                       "1,500.00\n2016-03-01 10:15:01.500;-2.13\n"));
-        QVERIFY(PlotFileWriter::IsComplete(folder + "/plot.png", "png"));
+        Session session(m_dir.filePath("speed.tlx"));
+        for (const char* name : {"speed.csv", "plot.png", "new.csv", "new.png"})
+            QVERIFY(session.Run(
+                QString(name).endsWith("csv") ? "ExportCsv" : "ExportPlot", folder.filePath(name)));
+        QCOMPARE(ReadAll(folder.filePath("speed.csv")), SpeedPairs);
+        QVERIFY(PlotFileWriter::IsComplete(folder.filePath("plot.png"), "png"));
         // A new file there is a real failure, and the temporary file made elsewhere is gone.
-        const QStringList messages = Messages(catcher);
+        const QStringList messages = session.Messages();
         QCOMPARE(messages.mid(0, 2),
             QStringList(
                 {Replace("Save File", "speed.csv"), Replace("Export File Name", "plot.png")}));
         QCOMPARE(messages.mid(2).join('\n').count("export failed"), 2);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList({"plot.png", "speed.csv"}));
         QCOMPARE(QDir(QDir::tempPath()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
             QStringList());
     }
 
-    void fullDiskKeepsEarlierFile()
-    {
-#ifdef Q_OS_UNIX
-        // Regression: a disk that filled up during an export left a truncated file and no
-        // message.
-        QList<qint64> offsets;
-        QList<double> values;
-        for (int i = 0; i < 20000; ++i) {
-            offsets << i * 10;
-            values << std::sin(i * 0.01) * 1000.0;
-        }
-        const QString folder = m_dir.filePath("full");
-        QVERIFY(QDir().mkpath(folder));
-        TrendSetFiles::write(folder, "configuration.tlx", TrendSetFiles::configuration(Start, 1));
-        TrendSetFiles::write(folder, "speed.tlx", TrendSetFiles::twoColumns(offsets, values));
-        QVERIFY(TrendSetFiles::write(folder, "speed.csv", "earlier export\n"));
-        const QString target = folder + "/speed.csv";
-        MainWindow window;
-        ModalCatcher catcher;
-        QVERIFY(window.LoadTrendSet(folder + "/speed.tlx"));
-        FileChoice choice;
-        choice.target = target;
-        choice.Install(catcher);
-        // Every file this process writes is limited to 20000 bytes while the export runs.
-        struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const struct rlimit limit = {20000, saved.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        QMetaObject::invokeMethod(&window, "ExportCsv");
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
-        QCOMPARE(Messages(catcher).value(1),
-            QString("%1|CSV export failed|Unable to write data to file '%2' !\n")
-                .arg(QMessageBox::Critical)
-                .arg(target));
-        QCOMPARE(ReadAll(target), QByteArray("earlier export\n"));
-        QCOMPARE(QDir(folder).entryList({"*.csv*"}, QDir::Files | QDir::Hidden),
-            QStringList {"speed.csv"});
-#else
-        QSKIP("File size limits are a POSIX feature");
-#endif
-    }
-
     void clipboardFollowsWindowSize()
     {
-        MainWindow window;
-        QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-        window.resize(800, 600);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QWidget* plot = window.centralWidget();
-        QVERIFY(QMetaObject::invokeMethod(&window, "CopyPlotToClipboard"));
-        const QSize first = QGuiApplication::clipboard()->pixmap().size();
-        QCOMPARE(first, plot->size());
-        window.resize(1200, 900);
-        QTRY_COMPARE(plot->width(), window.width());
-        QVERIFY(QMetaObject::invokeMethod(&window, "CopyPlotToClipboard"));
-        const QImage second = QGuiApplication::clipboard()->pixmap().toImage();
-        QCOMPARE(second.size(), plot->size());
-        QVERIFY(second.width() > first.width() && second.height() > first.height());
-        QImage blank(second.size(), second.format());
-        blank.fill(second.pixel(0, 0));
-        QVERIFY(second != blank); // something was drawn
+        Session session(m_dir.filePath("speed.tlx"));
+        QWidget* plot = session.window.centralWidget();
+        QImage pictures[2];
+        for (QImage& picture : pictures) {
+            session.window.resize(&picture == pictures ? QSize(800, 600) : QSize(1200, 900));
+            session.window.show();
+            QTRY_COMPARE(plot->width(), session.window.width());
+            QVERIFY(session.Run("CopyPlotToClipboard", QString()));
+            picture = QGuiApplication::clipboard()->pixmap().toImage();
+            QCOMPARE(picture.size(), plot->size());
+        }
+        QVERIFY(pictures[1].width() > pictures[0].width());
+        QVERIFY(pictures[1].height() > pictures[0].height());
+        QImage blank(pictures[1].size(), pictures[1].format());
+        blank.fill(pictures[1].pixel(0, 0));
+        QVERIFY(pictures[1] != blank); // something was drawn
     }
 
 private:
-    QTemporaryDir m_dir;
-    QString m_set;
+    const QByteArray SpeedPairs = "Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;1,500.00\n"
+                                  "2016-03-01 10:15:01.500;-2.13\n";
+    QTemporaryDir m_dir; // the trend set
+    QTemporaryDir m_out;
 };
 
 QTEST_MAIN(TestExport)
