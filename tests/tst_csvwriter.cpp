@@ -16,6 +16,11 @@
 #include <ctime>
 #include <limits>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 qint64 Utc(int y, int mo, int d, int h = 0, int mi = 0)
@@ -187,6 +192,25 @@ private slots:
             FailingDevice exact(size);
             QVERIFY(write(exact));
         }
+#ifdef Q_OS_UNIX
+        // The same on a disk: with every file of this process limited to 20000 bytes, the
+        // earlier file stays as it was and no temporary file is left.
+        const QString path = m_dir.filePath("full.csv");
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier\n"));
+        earlier.close();
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const struct rlimit limit = {20000, saved.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const bool written = writer.WriteTimestampList(path);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QVERIFY(!written);
+        QCOMPARE(ReadAll(path), QByteArray("earlier\n"));
+        QCOMPARE(QDir(m_dir.path()).entryList({"full*"}, QDir::Files | QDir::Hidden),
+            QStringList {"full.csv"});
+#endif
     }
 
     void cellsMatchQt_data()

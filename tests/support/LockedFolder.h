@@ -10,13 +10,10 @@ class LockedFolder {
 public:
     explicit LockedFolder(const QString& path);
     ~LockedFolder();
-    LockedFolder(const LockedFolder&) = delete;
-    LockedFolder& operator=(const LockedFolder&) = delete;
 
     bool IsLocked() const { return m_locked; }
 
 private:
     QString m_path;
-    bool m_immutable = false;
     bool m_locked = false;
 };
