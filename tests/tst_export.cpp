@@ -2,7 +2,6 @@
 // choice, CSV files of every recording kind, plot files in each offered format, refusals and
 // failures with their messages, and the clipboard picture.
 
-#include "LockedFolder.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
 #include "PlotExportFormats.h"
@@ -10,8 +9,6 @@
 #include "TrendSetFiles.h"
 
 #include <QtTest>
-#include <QImageReader>
-#include <QImageWriter>
 
 namespace {
 
@@ -266,14 +263,28 @@ private slots:
             Refusal.section('|', 2).arg("png", "svg ps pdf"));
     }
 
-    // Regression: every export failed in a folder that lets existing files be overwritten only.
+    // Regression: every export failed in a folder that lets existing files be overwritten only,
+    // as on shares where users may update their own files only.
     void folderThatRefusesNewFiles()
     {
         QTemporaryDir folder;
         for (const char* name : {"speed.csv", "plot.png"})
             QVERIFY(TrendSetFiles::write(folder.path(), name, "earlier file"));
-        LockedFolder lock(folder.path());
-        if (!lock.IsLocked())
+        const auto refusesNewFiles = [&folder] {
+            QFile probe(folder.filePath(".probe"));
+            return !probe.open(QIODevice::WriteOnly) || !probe.remove();
+        };
+        // Root ignores the permission bits: for root the folder is made immutable instead.
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool immutable
+            = !refusesNewFiles() && QProcess::execute("chattr", {"+i", folder.path()}) == 0;
+        const auto unlock = qScopeGuard([&folder, immutable] {
+            if (immutable)
+                QProcess::execute("chattr", {"-i", folder.path()});
+            QFile::setPermissions(folder.path(),
+                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        if (!refusesNewFiles())
             QSKIP("no way to make a folder that refuses new files here");
         Session session(m_dir.filePath("speed.tlx"));
         for (const char* name : {"speed.csv", "plot.png", "new.csv", "new.png"})
