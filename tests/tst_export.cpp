@@ -1,56 +1,59 @@
-// The export commands of the main window on real trend sets: CSV files of every recording
-// kind, plot files in each offered format, refusals and failures with their messages, and the
-// clipboard picture.
+// The export commands of the main window on real trend sets: the CSV save dialog with its layout
+// choice, CSV files of every recording kind, plot files in each offered format, refusals and
+// failures with their messages, and the clipboard picture.
 
 #include "MainWindow.h"
 #include "ModalCatcher.h"
 #include "PlotExportFormats.h"
-#include "TrendPlot.h"
+#include "PlotFileWriter.h"
 #include "TrendSetFiles.h"
 
 #include <QtTest>
-#include <QApplication>
-#include <QClipboard>
-#include <QFileDialog>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QLineEdit>
-#include <QProcess>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <cmath>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
-// 2016-03-01 10:15:00 in Berlin, where the tests run.
-const qint64 Start = Q_INT64_C(1456823700000);
+const QString Pairs = "Time/Data Pairs";
+const QString Documents
+    = "SVG Documents (*.svg);;Postscript Documents (*.ps);;PDF Documents (*.pdf)";
+const QString Refusal = "%1|Unsupported image format|The selected file format \"%2\" is not "
+                        "supported!\nPlease use one of the following file extensions:\n%3";
+const QString List = "Timestamp List";
 
-// Answers the file dialog of a command: remembers what it proposed and picks a file.
-struct FileChoice {
-    QString target; // empty: cancel
-    QString layout; // radio button to click in the CSV dialog, if any
-    QString proposed; // folder/name
-    QStringList filters;
-    QString caption;
-    bool pairsChecked = false;
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
-    void Install(ModalCatcher& catcher)
+// Which layout is checked and which of its pictures are enabled, as the user sees them.
+QString LayoutState(QFileDialog* dialog)
+{
+    auto* box = dialog->findChild<QGroupBox*>();
+    QString state = box ? box->title() : QString();
+    for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
+        state += button->isChecked() ? ": " + button->text() + ' ' : QString();
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (!label->pixmap(Qt::ReturnByValue).isNull())
+            state += label->isEnabled() ? "1" : "0";
+    return state;
+}
+
+// A main window with a data file open whose file dialogs are answered: each notes what it
+// offers, clicks the layouts and picks the target, or is canceled when there is none.
+struct Session {
+    explicit Session(const QString& dataFile)
+        : loaded(window.LoadTrendSet(dataFile))
     {
         catcher.setFileDialogHandler([this](QFileDialog* dialog) {
             auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-            proposed = dialog->directory().absolutePath() + '/' + edit->text();
-            filters = dialog->nameFilters();
-            caption = dialog->windowTitle();
-            for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
-                if (button->text() == "Time/Data Pairs")
-                    pairsChecked = button->isChecked();
-                if (button->text() == layout)
-                    button->click();
+            offered = dialog->windowTitle() + '|' + dialog->directory().absolutePath() + '/'
+                + edit->text() + '|' + dialog->nameFilters().join(";;");
+            layouts = QStringList {LayoutState(dialog)};
+            for (const QString& click : clicks) {
+                for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
+                    if (button->text() == click)
+                        QTest::mouseClick(button, Qt::LeftButton);
+                layouts << LayoutState(dialog);
             }
             if (target.isEmpty())
                 return dialog->reject();
@@ -59,20 +62,41 @@ struct FileChoice {
             QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
         });
     }
+
+    bool Run(const char* command, const QString& file)
+    {
+        target = file;
+        return QMetaObject::invokeMethod(&window, command);
+    }
+
+    QStringList Messages() const
+    {
+        QStringList texts;
+        for (const ModalCatcher::Message& m : catcher.messages())
+            texts << QString("%1|%2|%3").arg(m.icon).arg(m.title, m.text);
+        return texts;
+    }
+
+    MainWindow window;
+    ModalCatcher catcher;
+    bool loaded;
+    QString target; // empty: cancel
+    QStringList clicks; // layout radio buttons, in this order
+    QString offered; // caption, proposed path and filters
+    QStringList layouts; // layout state at opening and after each click
 };
 
-QByteArray ReadAll(const QString& path)
+// The question of a file dialog before it replaces an existing file, and the export failures.
+QString Replace(const QString& caption, const QString& name)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return QString("%1|%2|%3 already exists.\nDo you want to replace it?")
+        .arg(QMessageBox::Warning)
+        .arg(caption, name);
 }
 
-QStringList Messages(const ModalCatcher& catcher)
+QString Failed(const char* what, const QString& path)
 {
-    QStringList texts;
-    for (const ModalCatcher::Message& m : catcher.messages())
-        texts << QString("%1|%2|%3").arg(m.icon).arg(m.title, m.text);
-    return texts;
+    return QString("%1|").arg(QMessageBox::Critical) + QString(what).arg(path);
 }
 
 } // namespace
@@ -81,313 +105,221 @@ class TestExport : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void csvOfEveryKind_data();
-    void csvOfEveryKind();
-    void csvCanceledOrRefused();
-    void plotFiles_data();
-    void plotFiles();
-    void plotFormats();
-    void plotRefused();
-    void fullDiskKeepsEarlierFile();
-    void clipboardFollowsWindowSize();
+    void initTestCase()
+    {
+        // 2016-03-01 10:15:00 in Berlin; two samples of speed, one of output; three cylinders of
+        // which the second recorded nothing.
+        const qint64 start = Q_INT64_C(1456823700000);
+        TrendSetFiles::write(m_dir.path(), "configuration.tlx",
+            TrendSetFiles::configuration(start, 3, {"A1", "B2", "C3"}));
+        TrendSetFiles::write(
+            m_dir.path(), "speed.tlx", TrendSetFiles::twoColumns({0, 1500}, {1500.0, -2.125}));
+        TrendSetFiles::write(
+            m_dir.path(), "analog_output.tlx", TrendSetFiles::twoColumns({10}, {99.999}));
+        const QByteArray three = TrendSetFiles::threeColumns(
+            {0, 0, 500, 500, 1000}, {0, 2, 0, 2, 0}, {12.5, 13.0, 12.75, 13.25, 12.8});
+        for (const char* name : {"firing_angles.tlx", "secondary_voltages.tlx",
+                 "knocking_intensity.tlx", "temperatures.tlx"})
+            TrendSetFiles::write(m_dir.path(), name, three);
+    }
+
+    void csvOfEveryKind_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("speed") << "speed" << QStringList() << SpeedPairs;
+        QTest::newRow("output list") << "analog_output" << QStringList({List, Pairs, Pairs, List})
+                                     << QByteArray("2016-03-01 10:15:00.010;0;100.00\n");
+        const QByteArray pairs = "Date Time;\"A1\";Date Time;\"B2\";Date Time;\"C3\"\n"
+                                 "2016-03-01 10:15:00.000;12.50; ;;2016-03-01 10:15:00.000;13.00\n"
+                                 "2016-03-01 10:15:00.500;12.75; ;;2016-03-01 10:15:00.500;13.25\n"
+                                 "2016-03-01 10:15:01.000;12.80; ;; ;\n";
+        const QByteArray list = "2016-03-01 10:15:00.000;0;12.50\n2016-03-01 10:15:00.000;2;13.00\n"
+                                "2016-03-01 10:15:00.500;0;12.75\n2016-03-01 10:15:00.500;2;13.25\n"
+                                "2016-03-01 10:15:01.000;0;12.80\n";
+        for (const char* name :
+            {"firing_angles", "secondary_voltages", "knocking_intensity", "temperatures"}) {
+            QTest::addRow("%s pairs", name) << name << QStringList() << pairs;
+            QTest::addRow("%s list", name) << name << QStringList {List} << list;
+        }
+    }
+
+    void csvOfEveryKind()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, clicks);
+        QFETCH(QByteArray, expected);
+        Session session(m_dir.filePath(file + ".tlx"));
+        QVERIFY(session.loaded);
+        session.clicks = clicks;
+        const QString target = m_out.filePath(QTest::currentDataTag()); // no suffix is added
+        QVERIFY(TrendSetFiles::write(m_out.path(), QTest::currentDataTag(), "earlier file"));
+        QVERIFY(session.Run("ExportCsv", target));
+        QCOMPARE(session.Messages(), QStringList {Replace("Save File", QTest::currentDataTag())});
+        QCOMPARE(session.offered,
+            "Save File|" + m_dir.filePath(file + ".csv")
+                + "|Comma-Separated Values (*.csv);;All (*.*)");
+        // Exactly the picture of the checked layout is enabled, also after clicking the layout
+        // that is already on.
+        QStringList layouts {"Chose CSV Format: Time/Data Pairs 10"};
+        for (const QString& click : clicks)
+            layouts << (click == Pairs ? layouts.first() : "Chose CSV Format: Timestamp List 01");
+        QCOMPARE(session.layouts, layouts);
+        QCOMPARE(ReadAll(target), expected);
+    }
+
+    void canceledOrFailed()
+    {
+        Session session(m_dir.filePath("speed.tlx"));
+        QVERIFY(session.loaded);
+        session.clicks = QStringList {List};
+        for (const char* command : {"ExportCsv", "ExportPlot", "ExportCsv"})
+            QVERIFY(session.Run(command, QString()));
+        // Nothing is remembered: the next export again proposes Time/Data Pairs.
+        QCOMPARE(session.layouts.value(0), QString("Chose CSV Format: Time/Data Pairs 10"));
+        QCOMPARE(session.catcher.fileDialogsSeen(), 3);
+        QCOMPARE(session.Messages(), QStringList());
+        // A folder below a plain file cannot exist, not even for the super-user.
+        QVERIFY(session.Run("ExportCsv", m_dir.filePath("speed.tlx/out.csv")));
+        QVERIFY(session.Run("ExportPlot", m_dir.filePath("speed.tlx/plot.svg")));
+        QCOMPARE(session.Messages(),
+            QStringList({Failed("CSV export failed|Unable to write data to file '%1' !\n",
+                             m_dir.filePath("speed.tlx/out.csv")),
+                Failed("Plot export failed|Unable to write the plot to file '%1' !\n",
+                    m_dir.filePath("speed.tlx/plot.svg"))}));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void plotFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"plot.png", "plot.jpg", "plot.bmp", "plot.svg", "plot.pdf",
+                 "plot.ps", "plot.PNG", "plot.Pdf", "plot", "plot.csv"})
+            QTest::newRow(name) << name;
+    }
+
+    void plotFiles()
+    {
+        QFETCH(QString, name);
+        const QString suffix = QFileInfo(name).suffix();
+        Session session(m_dir.filePath("firing_angles.tlx"));
+        const QString target = m_out.filePath(name);
+        QVERIFY(TrendSetFiles::write(m_out.path(), name, "earlier file"));
+        QVERIFY(session.loaded && session.Run("ExportPlot", target));
+        // The dialog offers every image format Qt writes and the documents.
+        QStringList accepted;
+        for (const QByteArray& format : QImageWriter::supportedImageFormats())
+            accepted << QString::fromLatin1(format);
+        QCOMPARE(session.offered,
+            "Export File Name|" + m_dir.filePath("firing_angles.png") + "|Images (*."
+                + accepted.join(" *.") + ");;" + Documents);
+        accepted += QStringList {"svg", "ps", "pdf"};
+        // Other suffixes, in any other case too, are refused. Qwt 6.1 built with Qt 5 has no
+        // PostScript output and writes nothing for ps; the user is told so instead of finding
+        // no file. The earlier file stays in both cases.
+        QStringList messages {Replace("Export File Name", name)};
+        if (!accepted.contains(suffix))
+            messages << Refusal.arg(QMessageBox::Critical).arg(suffix, accepted.join(' '));
+        else if (suffix == "ps")
+            messages << Failed(
+                "Plot export failed|Unable to write the plot to file '%1' !\n", target);
+        QCOMPARE(session.Messages(), messages);
+        QCOMPARE(QDir(m_out.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
+            QStringList());
+        const QByteArray bytes = ReadAll(target);
+        if (messages.size() > 1) {
+            QCOMPARE(bytes, QByteArray("earlier file"));
+            return;
+        }
+        // 300 x 200 mm at 170 dots per inch; documents in whole points.
+        if (suffix == "svg" || suffix == "pdf") {
+            QVERIFY(bytes.contains(suffix == "svg" ? "<svg viewBox=\"0 0 2007.87 1338.58\""
+                                                   : "/MediaBox [0 0 850.000000 567.000000]"));
+        } else {
+            QImageReader reader(target);
+            QCOMPARE(reader.format(), suffix == "jpg" ? QByteArray("jpeg") : suffix.toLatin1());
+            const QImage image = reader.read();
+            QCOMPARE(image.size(), QSize(2008, 1339));
+            QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 170);
+        }
+        // Regression: a document that stopped when the disk filled up was taken as written.
+        QVERIFY(PlotFileWriter::IsComplete(target, suffix));
+        QVERIFY(TrendSetFiles::write(m_out.path(), name, bytes.left(bytes.size() / 2)));
+        QVERIFY(!PlotFileWriter::IsComplete(target, suffix));
+    }
+
+    void noImageFormats()
+    {
+        // Without image formats the dialog offers only the documents, and a refusal lists them.
+        QCOMPARE(PlotExportFormats({}).Filters().join(";;"), Documents);
+        QCOMPARE(PlotExportFormats({}).RefusalText("png"),
+            Refusal.section('|', 2).arg("png", "svg ps pdf"));
+    }
+
+    // Regression: every export failed in a folder that lets existing files be overwritten only,
+    // as on shares where users may update their own files only.
+    void folderThatRefusesNewFiles()
+    {
+        QTemporaryDir folder;
+        for (const char* name : {"speed.csv", "plot.png"})
+            QVERIFY(TrendSetFiles::write(folder.path(), name, "earlier file"));
+        const auto refusesNewFiles = [&folder] {
+            QFile probe(folder.filePath(".probe"));
+            return !probe.open(QIODevice::WriteOnly) || !probe.remove();
+        };
+        // Root ignores the permission bits: for root the folder is made immutable instead.
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool immutable
+            = !refusesNewFiles() && QProcess::execute("chattr", {"+i", folder.path()}) == 0;
+        const auto unlock = qScopeGuard([&folder, immutable] {
+            if (immutable)
+                QProcess::execute("chattr", {"-i", folder.path()});
+            QFile::setPermissions(folder.path(),
+                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        if (!refusesNewFiles())
+            QSKIP("no way to make a folder that refuses new files here");
+        Session session(m_dir.filePath("speed.tlx"));
+        for (const char* name : {"speed.csv", "plot.png", "new.csv", "new.png"})
+            QVERIFY(session.Run(
+                QString(name).endsWith("csv") ? "ExportCsv" : "ExportPlot", folder.filePath(name)));
+        QCOMPARE(ReadAll(folder.filePath("speed.csv")), SpeedPairs);
+        QVERIFY(PlotFileWriter::IsComplete(folder.filePath("plot.png"), "png"));
+        // A new file there is a real failure, and the temporary file made elsewhere is gone.
+        QCOMPARE(session.Messages().mid(2).join('\n').count("export failed"), 2);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"plot.png", "speed.csv"}));
+        QCOMPARE(QDir(QDir::tempPath()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
+            QStringList());
+    }
+
+    void clipboardFollowsWindowSize()
+    {
+        Session session(m_dir.filePath("speed.tlx"));
+        QWidget* plot = session.window.centralWidget();
+        session.window.show();
+        QSize before;
+        for (const QSize size : {QSize(800, 600), QSize(1200, 900)}) {
+            session.window.resize(size);
+            QTRY_COMPARE(plot->width(), session.window.width());
+            QVERIFY(session.Run("CopyPlotToClipboard", QString()));
+            const QImage picture = QGuiApplication::clipboard()->pixmap().toImage();
+            QCOMPARE(picture.size(), plot->size());
+            QVERIFY(picture.width() > before.width() && picture.height() > before.height());
+            before = picture.size();
+            QImage blank(picture.size(), picture.format());
+            blank.fill(picture.pixel(0, 0));
+            QVERIFY(picture != blank); // something was drawn
+        }
+    }
 
 private:
-    QTemporaryDir m_dir;
-    QString m_set;
+    const QByteArray SpeedPairs = "Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;1,500.00\n"
+                                  "2016-03-01 10:15:01.500;-2.13\n";
+    QTemporaryDir m_dir; // the trend set
+    QTemporaryDir m_out;
 };
 
-void TestExport::initTestCase()
-{
-    m_set = m_dir.filePath("set");
-    QVERIFY(QDir().mkpath(m_set));
-    // Two samples of speed, timing and output; three cylinders of which the second recorded
-    // nothing.
-    TrendSetFiles::write(
-        m_set, "configuration.tlx", TrendSetFiles::configuration(Start, 3, {"A1", "B2", "C3"}));
-    TrendSetFiles::write(
-        m_set, "speed.tlx", TrendSetFiles::twoColumns({0, 1500}, {1500.0, -2.125}));
-    TrendSetFiles::write(
-        m_set, "global_timing.tlx", TrendSetFiles::twoColumns({0, 250}, {12.5, 13.75}));
-    TrendSetFiles::write(m_set, "analog_output.tlx", TrendSetFiles::twoColumns({10}, {99.999}));
-    const QByteArray three = TrendSetFiles::threeColumns(
-        {0, 0, 500, 500, 1000}, {0, 2, 0, 2, 0}, {12.5, 13.0, 12.75, 13.25, 12.8});
-    for (const char* name : {"firing_angles.tlx", "secondary_voltages.tlx",
-             "knocking_intensity.tlx", "temperatures.tlx"})
-        TrendSetFiles::write(m_set, name, three);
-}
-
-void TestExport::csvOfEveryKind_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("layout");
-    QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("speed") << "speed"
-                           << "Time/Data Pairs"
-                           << QByteArray("Date Time;\"Speed (RPM)\"\n2016-03-01 10:15:00.000;"
-                                         "1,500.00\n2016-03-01 10:15:01.500;-2.13\n");
-    QTest::newRow("timing")
-        << "global_timing"
-        << "Time/Data Pairs"
-        << QByteArray("Date Time;\"Global Timing [\xc2\xb0]\"\n2016-03-01 10:15:00.000;12.50\n"
-                      "2016-03-01 10:15:00.250;13.75\n");
-    QTest::newRow("output list") << "analog_output"
-                                 << "Timestamp List"
-                                 << QByteArray("2016-03-01 10:15:00.010;0;100.00\n");
-    const QByteArray pairs = "Date Time;\"A1\";Date Time;\"B2\";Date Time;\"C3\"\n"
-                             "2016-03-01 10:15:00.000;12.50; ;;2016-03-01 10:15:00.000;13.00\n"
-                             "2016-03-01 10:15:00.500;12.75; ;;2016-03-01 10:15:00.500;13.25\n"
-                             "2016-03-01 10:15:01.000;12.80; ;; ;\n";
-    const QByteArray list = "2016-03-01 10:15:00.000;0;12.50\n2016-03-01 10:15:00.000;2;13.00\n"
-                            "2016-03-01 10:15:00.500;0;12.75\n2016-03-01 10:15:00.500;2;13.25\n"
-                            "2016-03-01 10:15:01.000;0;12.80\n";
-    for (const char* name :
-        {"firing_angles", "secondary_voltages", "knocking_intensity", "temperatures"}) {
-        QTest::addRow("%s pairs", name) << name << "Time/Data Pairs" << pairs;
-        QTest::addRow("%s list", name) << name << "Timestamp List" << list;
-    }
-}
-
-void TestExport::csvOfEveryKind()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, layout);
-    QFETCH(QByteArray, expected);
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(QDir(m_set).filePath(file + ".tlx")));
-    FileChoice choice;
-    choice.target = m_dir.filePath(QTest::currentDataTag()); // no suffix is added
-    choice.layout = layout;
-    choice.Install(catcher);
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-    QCOMPARE(Messages(catcher), QStringList());
-    QCOMPARE(choice.proposed, QDir(m_set).absoluteFilePath(file + ".csv"));
-    QCOMPARE(choice.caption, QString("Save File"));
-    QVERIFY(choice.pairsChecked);
-    QCOMPARE(ReadAll(choice.target), expected);
-    QVERIFY(!QApplication::overrideCursor());
-}
-
-void TestExport::csvCanceledOrRefused()
-{
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-    FileChoice choice;
-    choice.layout = "Timestamp List";
-    choice.Install(catcher);
-    const QStringList before = QDir(m_set).entryList(QDir::Files);
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-    // The next export again proposes Time/Data Pairs.
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-    QVERIFY(choice.pairsChecked);
-    QCOMPARE(catcher.fileDialogsSeen(), 2);
-    QCOMPARE(QDir(m_set).entryList(QDir::Files), before);
-    QCOMPARE(Messages(catcher), QStringList());
-
-    // A folder below a plain file cannot exist, not even for the super-user.
-    choice.target = QDir(m_set).filePath("speed.tlx/out.csv");
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportCsv"));
-    choice.target = QDir(m_set).filePath("speed.tlx/plot.svg");
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-    QCOMPARE(Messages(catcher),
-        QStringList({QString("%1|CSV export failed|Unable to write data to file '%2' !\n")
-                         .arg(QMessageBox::Critical)
-                         .arg(QDir(m_set).filePath("speed.tlx/out.csv")),
-            QString("%1|Plot export failed|Unable to write the plot to file '%2' !\n")
-                .arg(QMessageBox::Critical)
-                .arg(choice.target)}));
-    QVERIFY(!QApplication::overrideCursor());
-}
-
-void TestExport::plotFiles_data()
-{
-    QTest::addColumn<QString>("suffix");
-    for (const char* suffix : {"png", "jpg", "bmp", "svg", "pdf", "ps"})
-        QTest::newRow(suffix) << suffix;
-}
-
-void TestExport::plotFiles()
-{
-    QFETCH(QString, suffix);
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("firing_angles.tlx")));
-    const QString target = m_dir.filePath("plot." + suffix);
-    QVERIFY(TrendSetFiles::write(m_dir.path(), "plot." + suffix, "earlier file"));
-    FileChoice choice;
-    choice.target = target;
-    choice.Install(catcher);
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-    // The file dialog asks before it replaces the earlier file; the catcher says yes.
-    const QStringList messages = Messages(catcher);
-    QCOMPARE(messages.value(0).section('|', 2),
-        QString("plot.%1 already exists.\nDo you want to replace it?").arg(suffix));
-    const QByteArray bytes = ReadAll(target);
-    if (suffix == "ps") {
-        // Qwt 6.1 built with Qt 5 has no PostScript output and writes nothing for ps; the user
-        // is told so instead of finding no file, and the earlier file stays.
-        QCOMPARE(messages.value(1).section('|', 0, 1),
-            QString("%1|Plot export failed").arg(QMessageBox::Critical));
-        QCOMPARE(bytes, QByteArray("earlier file"));
-        return;
-    }
-    QCOMPARE(messages.size(), 1);
-    if (suffix == "svg") {
-        // 300 x 200 mm at 170 dots per inch.
-        QVERIFY(bytes.startsWith("<?xml"));
-        QVERIFY(bytes.contains("<svg viewBox=\"0 0 2007.87 1338.58\""));
-        QVERIFY(bytes.trimmed().endsWith("</svg>"));
-    } else if (suffix == "pdf") {
-        // 300 x 200 mm in whole points.
-        QVERIFY(bytes.startsWith("%PDF-"));
-        QVERIFY(bytes.contains("/MediaBox [0 0 850.000000 567.000000]"));
-        QVERIFY(bytes.trimmed().endsWith("%%EOF"));
-    } else {
-        QImageReader reader(target);
-        QCOMPARE(reader.format(), suffix == "jpg" ? QByteArray("jpeg") : suffix.toLatin1());
-        const QImage image = reader.read();
-        QCOMPARE(image.size(), QSize(2008, 1339));
-        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 170);
-    }
-    QCOMPARE(
-        QDir(m_dir.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden), QStringList());
-}
-
-void TestExport::plotFormats()
-{
-    const QStringList documents {
-        "SVG Documents (*.svg)", "Postscript Documents (*.ps)", "PDF Documents (*.pdf)"};
-    QCOMPARE(PlotExportFormats({}).Filters(), documents);
-    QCOMPARE(PlotExportFormats({}).RefusalText("png"),
-        "The selected file format \"png\" is not supported!\nPlease use one of the following "
-        "file extensions:\nsvg ps pdf");
-    // A name with a NUL byte is shown up to it.
-    const PlotExportFormats formats({QByteArray("tif\0f", 5), "png"});
-    QCOMPARE(formats.Filters(), QStringList {"Images (*.tif *.png)"} + documents);
-    QVERIFY(formats.Accepts("png") && formats.Accepts("pdf"));
-    QVERIFY(!formats.Accepts("PDF") && !formats.Accepts("") && !formats.Accepts("jpg"));
-}
-
-// The plot dialog offers every image format Qt writes and the documents; other suffixes, in
-// any other case too, are refused without a file.
-void TestExport::plotRefused()
-{
-    MainWindow window;
-    ModalCatcher catcher;
-    QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-    FileChoice choice;
-    choice.Install(catcher);
-    QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-    QCOMPARE(choice.caption, QString("Export File Name"));
-    QCOMPARE(choice.proposed, QDir(m_set).absoluteFilePath("speed.png"));
-    QStringList accepted;
-    for (const QByteArray& format : QImageWriter::supportedImageFormats())
-        accepted << QString::fromLatin1(format);
-    QCOMPARE(choice.filters,
-        QStringList({"Images (*." + accepted.join(" *.") + ")", "SVG Documents (*.svg)",
-            "Postscript Documents (*.ps)", "PDF Documents (*.pdf)"}));
-    QStringList expected;
-    for (const char* name : {"plot.PNG", "plot.Pdf", "plot", "plot.csv"}) {
-        choice.target = m_dir.filePath(name);
-        QVERIFY(QMetaObject::invokeMethod(&window, "ExportPlot"));
-        QVERIFY(!QFileInfo::exists(choice.target));
-        expected << QString("%1|Unsupported image format|The selected file format \"%2\" is not "
-                            "supported!\nPlease use one of the following file extensions:\n%3")
-                        .arg(QMessageBox::Critical)
-                        .arg(QFileInfo(name).suffix(),
-                            (accepted + QStringList {"svg", "ps", "pdf"}).join(' '));
-    }
-    QCOMPARE(Messages(catcher), expected);
-}
-
-void TestExport::fullDiskKeepsEarlierFile()
-{
-#ifdef Q_OS_UNIX
-    // Regression: a disk that filled up during an export left a truncated file and no message.
-    const QString message = "CSV export failed|Unable to write data to file '%1' !\n";
-    QList<qint64> offsets;
-    QList<double> values;
-    for (int i = 0; i < 20000; ++i) {
-        offsets << i * 10;
-        values << std::sin(i * 0.01) * 1000.0;
-    }
-    const QString folder = m_dir.filePath("full");
-    QVERIFY(QDir().mkpath(folder));
-    TrendSetFiles::write(folder, "configuration.tlx", TrendSetFiles::configuration(Start, 1));
-    TrendSetFiles::write(folder, "speed.tlx", TrendSetFiles::twoColumns(offsets, values));
-    const QString target = folder + "/speed.csv";
-    QVERIFY(TrendSetFiles::write(folder, QFileInfo(target).fileName(), "earlier export\n"));
-    // This program again, with every file it writes limited to 20000 bytes.
-    QProcess child;
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-        {"--export-limited", "ExportCsv", folder + "/speed.tlx", target});
-    QVERIFY(child.waitForFinished(120000));
-    const QByteArray output = child.readAll();
-    QVERIFY2(output.contains("message: " + message.arg(target).toUtf8()), output.constData());
-    QCOMPARE(ReadAll(target), QByteArray("earlier export\n"));
-    QCOMPARE(
-        QDir(folder).entryList({"*.csv*"}, QDir::Files | QDir::Hidden), QStringList {"speed.csv"});
-#else
-    QSKIP("File size limits are a POSIX feature");
-#endif
-}
-
-void TestExport::clipboardFollowsWindowSize()
-{
-    MainWindow window;
-    QVERIFY(window.LoadTrendSet(QDir(m_set).filePath("speed.tlx")));
-    window.resize(800, 600);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* plot = window.centralWidget();
-    QVERIFY(QMetaObject::invokeMethod(&window, "CopyPlotToClipboard"));
-    const QSize first = QGuiApplication::clipboard()->pixmap().size();
-    QCOMPARE(first, plot->size());
-    window.resize(1200, 900);
-    QTRY_COMPARE(plot->width(), window.width());
-    QVERIFY(QMetaObject::invokeMethod(&window, "CopyPlotToClipboard"));
-    const QImage second = QGuiApplication::clipboard()->pixmap().toImage();
-    QCOMPARE(second.size(), plot->size());
-    QVERIFY(second.width() > first.width() && second.height() > first.height());
-    QImage blank(second.size(), second.format());
-    blank.fill(second.pixel(0, 0));
-    QVERIFY(second != blank); // something was drawn
-}
-
-// Child mode: --export-limited <slot> <data file> <target>. Opens the set, limits the size of
-// every file this process writes, runs the export and prints each message shown.
-static int ExportLimitedChild(const QStringList& arguments)
-{
-    MainWindow window;
-    ModalCatcher catcher;
-    if (!window.LoadTrendSet(arguments.value(3)))
-        return 2;
-    FileChoice choice;
-    choice.target = arguments.value(4);
-    choice.Install(catcher);
-#ifdef Q_OS_UNIX
-    std::signal(SIGXFSZ, SIG_IGN);
-    const struct rlimit limit = {20000, 20000};
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return 3;
-#endif
-    QMetaObject::invokeMethod(&window, arguments.value(2).toLatin1().constData());
-    for (const ModalCatcher::Message& message : catcher.messages())
-        QTextStream(stdout) << "message: " << message.title << '|' << message.text << '\n';
-    return 0;
-}
-
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    if (app.arguments().value(1) == QLatin1String("--export-limited"))
-        return ExportLimitedChild(app.arguments());
-    TestExport test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestExport)
 #include "tst_export.moc"
