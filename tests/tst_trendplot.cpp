@@ -1,270 +1,171 @@
-// The trend plot widget: construction, curve colours, skipped series, legend, zoom and pan.
+// The trend plot widget: curve colours, skipped series, legend, zoom base, the time axis labels
+// and the tracker text, in several time zones and under a German system locale.
 
-#include "TimeScaleDraw.h"
 #include "TrendCurve.h"
 #include "TrendPlot.h"
 #include "TrendPlotZoomer.h"
 #include "TrendSeriesData.h"
+#include "TrendTime.h"
 
 #include <QApplication>
-#include <functional>
-#include <QMetaMethod>
-#include <QMouseEvent>
 #include <QtTest>
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot_canvas.h>
-#include <qwt_plot_curve.h>
-#include <qwt_plot_layout.h>
-#include <qwt_plot_panner.h>
-#include <qwt_scale_div.h>
+#include <qwt_scale_draw.h>
+#include <qwt_scale_widget.h>
 
 namespace {
-QList<QwtPlotCurve*> Curves(const TrendPlot& plot)
+using V = QVector<double>;
+
+QwtPlotCurve* CurveAt(const TrendPlot& plot, int i)
 {
-    QList<QwtPlotCurve*> curves;
-    for (QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotCurve))
-        curves.append(static_cast<QwtPlotCurve*>(item));
-    return curves;
+    return static_cast<QwtPlotCurve*>(plot.itemList(QwtPlotItem::Rtti_PlotCurve).value(i));
 }
 
-QwtLegendLabel* LegendLabel(const TrendPlot& plot, QwtPlotCurve* curve)
+QwtLegendLabel* LegendLabel(TrendPlot& plot, int curve)
 {
-    auto* legend = qobject_cast<QwtLegend*>(const_cast<TrendPlot&>(plot).legend());
-    return qobject_cast<QwtLegendLabel*>(legend->legendWidget(plot.itemToInfo(curve)));
+    auto* legend = qobject_cast<QwtLegend*>(plot.legend());
+    return qobject_cast<QwtLegendLabel*>(
+        legend->legendWidget(plot.itemToInfo(CurveAt(plot, curve))));
 }
-
-QwtInterval Interval(const TrendPlot& plot, int axis) { return plot.axisScaleDiv(axis).interval(); }
 
 TrendPlot::TrendPlotZoomer* ZoomerOf(TrendPlot& plot)
 {
     return plot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>();
 }
 
-// A short ramp from t0 over the given number of seconds, values from low to high.
-void AddRamp(TrendPlot& plot, const QString& title, double t0, int seconds, double low, double high)
-{
-    QVector<double> times, values;
-    for (int i = 0; i <= seconds; ++i) {
-        times.append(t0 + 1000.0 * i);
-        values.append(low + (high - low) * i / seconds);
-    }
-    plot.AddCurve(times, values, title);
-}
-
-// Press, a few moves and a release, as a hand would drag.
-void Drag(QWidget* widget, const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers,
-    const std::function<void()>& whileDragging = {})
-{
-    auto send = [&](QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
-                    Qt::MouseButtons buttons) {
-        QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, modifiers);
-        QApplication::sendEvent(widget, &event);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    for (int step = 1; step <= 4; ++step)
-        send(QEvent::MouseMove, from + (to - from) * step / 4, Qt::NoButton, Qt::LeftButton);
-    if (whileDragging)
-        whileDragging();
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
-
 const double T0 = 1772436600000.0; // 2026-03-02 07:30 UTC
-}
+
+} // namespace
 
 class TestTrendPlot : public QObject {
     Q_OBJECT
 
 private slots:
-    void emptyPlot();
-    void curveColours();
-    void skippedSeriesTakeNoColourAndNoLegendEntry();
-    void curvesShareTheSamples();
-    void zoomBaseSpansAllCurves();
-    void legendClickHidesAndShows_data();
-    void legendClickHidesAndShows();
-    void mouseZoomsAndPans();
+    void curvesAndLegend();
+    void labels_data();
+    void labels();
+    void labelsNeverOverlap();
 };
 
-void TestTrendPlot::emptyPlot()
+void TestTrendPlot::curvesAndLegend()
 {
-    TrendPlot plot;
-    QCOMPARE(plot.axisTitle(QwtPlot::xBottom).text(), QString("Date and Time [MM-dd hh:mm:ss]"));
-    // The legend's slot keeps the name it is connected by.
-    QVERIFY(TrendPlot::staticMetaObject.indexOfSlot("legend_item_ckecked(QVariant,bool,int)") >= 0);
-    // No curve, no legend entry, Qwt's automatic range.
-    plot.AddCurve({}, {}, QStringLiteral("Nothing"));
-    plot.replot();
-    QVERIFY(Curves(plot).isEmpty() && qobject_cast<QwtLegend*>(plot.legend())->isEmpty());
-    QCOMPARE(Interval(plot, QwtPlot::xBottom), QwtInterval(0.0, 1000.0));
-}
-
-void TestTrendPlot::curveColours()
-{
-    const QList<QColor> cycle {Qt::darkRed, Qt::darkGreen, Qt::darkBlue, Qt::darkMagenta,
-        Qt::yellow, Qt::darkCyan, QColor("#cd5c5c"), QColor("#90ee90"), QColor("#1e90ff"),
-        QColor("#ff69b4"), QColor("#ff8c00"), QColor("#3cb371"), QColor("#dc143c"),
-        QColor("#32cd32"), QColor("#87cefa"), QColor("#ba55d3"), QColor("#bdb76b"),
-        QColor("#00ced1"), QColor("#f08080"), Qt::green};
-    TrendPlot plot;
-    for (int i = 0; i < 41; ++i)
-        AddRamp(plot, QStringLiteral("C%1").arg(i), T0, 2, i, i + 1);
-    QList<QColor> colours;
-    for (QwtPlotCurve* curve : Curves(plot)) {
-        colours << curve->pen().color();
-        QCOMPARE(curve->pen().widthF(), 1.0);
-    }
-    QCOMPARE(colours, cycle + cycle + QList<QColor> {Qt::darkRed});
-    // After the wrap the cycle goes on from its second row.
-    TrendPlot pens;
-    for (int i = 0; i < 21; ++i)
-        pens.NextPen();
-    QCOMPARE(pens.NextPen().color(), QColor(Qt::darkGreen));
-}
-
-void TestTrendPlot::skippedSeriesTakeNoColourAndNoLegendEntry()
-{
-    const QList<QPair<QVector<double>, QVector<double>>> skipped {
-        {{}, {}}, {{}, {1.0}}, {{T0, T0 + 1000}, {1}}, {{T0}, {1, 2}}};
-    for (const auto& series : skipped) {
+    for (const bool zoomed : {false, true}) {
         TrendPlot plot;
+        plot.resize(900, 600);
+        // Either curve alone would give both axes another range: a rescale would show. The second
+        // one restarts the zoom stack from a base around both and shares its samples. Series
+        // without samples or of unequal lengths give no curve and take no colour.
+        plot.AddCurve({T0, T0 + 3600000}, {-1000, 5000}, QStringLiteral("Wide"));
+        const QList<QPair<V, V>> skipped {{{}, {}}, {{}, {1}}, {{T0, T0 + 1}, {1}}, {{T0}, {1, 2}}};
+        for (const auto& series : skipped)
+            plot.AddCurve(series.first, series.second, QStringLiteral("Skipped"));
+        const V times {T0 + 600000, T0 + 4200000};
+        plot.AddCurve(times, {100, 6000}, QStringLiteral("Narrow"));
+        auto* narrow = dynamic_cast<TrendCurve*>(CurveAt(plot, 1));
+        QCOMPARE(narrow->Series()->Times().constData(), times.constData());
+        QCOMPARE(LegendLabel(plot, 1)->data().title().text(), QStringLiteral("Narrow"));
+        QCOMPARE(CurveAt(plot, 0)->pen().color(), QColor(Qt::darkRed));
+        QCOMPARE(narrow->pen().color(), QColor(Qt::darkGreen));
+        const QRectF base = ZoomerOf(plot)->zoomBase();
+        QVERIFY(base.contains(QPointF(T0, -1000)) && base.contains(QPointF(T0 + 4200000, 6000)));
         plot.show();
-        AddRamp(plot, QStringLiteral("Cyl 0"), T0, 10, 0, 5);
-        plot.AddCurve(series.first, series.second, QStringLiteral("Cyl 1"));
-        AddRamp(plot, QStringLiteral("Cyl 2"), T0, 10, 5, 8);
-        const QList<QwtPlotCurve*> curves = Curves(plot);
-        QCOMPARE(curves.size(), 2);
-        QCOMPARE(curves.at(1)->pen().color(), QColor(Qt::darkGreen));
-        for (int i = 0; i < 2; ++i)
-            QCOMPARE(LegendLabel(plot, curves.at(i))->data().title().text(),
-                QString(i ? "Cyl 2" : "Cyl 0"));
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        if (zoomed)
+            ZoomerOf(plot)->zoom(QRectF(T0 + 300000, 0, 1200000, 3000));
+        const QwtInterval x = plot.axisInterval(QwtPlot::xBottom);
+        const QwtInterval y = plot.axisInterval(QwtPlot::yLeft);
+        for (const bool hidden : {true, false}) {
+            QTest::mouseClick(LegendLabel(plot, 0), Qt::LeftButton);
+            QCOMPARE(CurveAt(plot, 0)->isVisible(), !hidden);
+            QVERIFY(narrow->isVisible());
+            QCOMPARE(plot.axisInterval(QwtPlot::xBottom), x);
+            QCOMPARE(plot.axisInterval(QwtPlot::yLeft), y);
+        }
+        QCOMPARE(ZoomerOf(plot)->zoomRectIndex(), zoomed ? 1u : 0u);
+    }
+    // Twenty distinct colours, then the cycle starts again.
+    TrendPlot pens;
+    QSet<QRgb> colours;
+    for (int i = 0; i < 20; ++i)
+        colours.insert(pens.NextPen().color().rgb());
+    QCOMPARE(colours.size(), 20);
+    QCOMPARE(pens.NextPen().color(), QColor(Qt::darkRed));
+}
+
+void TestTrendPlot::labels_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QPointF>("position");
+    QTest::addColumn<QString>("tracker"); // the lines joined by spaces; the axis drops the year
+    // Milliseconds are truncated toward zero, never rounded: a stamp a fraction of a millisecond
+    // before a full second still belongs to the earlier second, -1000.5 ms is 23:59:59.000.
+    const double newYear = 1798758000000.0; // 2026-12-31 23:00 UTC
+    const double summerTime = 1774746000000.0; // 2026-03-29 01:00 UTC
+    QTest::newRow("0.001 ms before the new year")
+        << QByteArray("Europe/Berlin") << QPointF(newYear - 0.001, 3.0) << "26-12-31 23:59:59 3,00";
+    QTest::newRow("new year in Berlin, not yet in New York") << QByteArray(
+        "America/New_York") << QPointF(newYear + 999.9, 12.5) << "26-12-31 18:00:00 12,50";
+    QTest::newRow("first second of summer time")
+        << QByteArray("Europe/Berlin") << QPointF(summerTime, -1234567.891)
+        << "26-03-29 03:00:00 -1.234.567,89";
+    QTest::newRow("before 1970") << QByteArray("UTC") << QPointF(-1000.5, 0)
+                                 << "69-12-31 23:59:59 0,00";
+}
+
+void TestTrendPlot::labels()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QPointF, position);
+    QFETCH(QString, tracker);
+    qputenv("TZ", zone); // each row sets its own zone
+    tzset();
+    TrendPlot plot;
+    QCOMPARE(plot.axisScaleDraw(QwtPlot::xBottom)->label(position.x()).text(), tracker.mid(3, 14));
+    QCOMPARE(ZoomerOf(plot)->trackerTextF(position).text(), tracker.replace(' ', '\n'));
+    // Positions of a degenerate scale get no date (converting them to 64 bits is undefined).
+    for (const double x : {std::nan(""), 9.3e18, -9.3e18, HUGE_VAL})
+        QVERIFY(!TrendTimeToDateTime(x).isValid());
+}
+
+// Regression: zoomed in or in a narrow window the labels ran into each other.
+void TestTrendPlot::labelsNeverOverlap()
+{
+    for (const double span : {10e3, 5 * 3600e3, 3 * 86400e3}) {
+        for (const int width : {500, 1000, 1600}) {
+            TrendPlot plot;
+            const double start = 1778741100000.0; // 2026-05-14 06:45 UTC
+            plot.AddCurve({start, start + span / 3, start + span}, {1, 100, 2}, "Cyl 1");
+            plot.resize(width, 500);
+            plot.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&plot));
+            for (int zooms = 0; zooms <= 4; ++zooms) {
+                QTest::qWait(20); // the axis refits after each change of scale
+                const QwtScaleWidget* axis = plot.axisWidget(QwtPlot::xBottom);
+                QList<QRect> rects;
+                for (const double tick :
+                    axis->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick))
+                    rects.append(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
+                QVERIFY2(rects.size() >= 2, qPrintable(QString::number(zooms)));
+                for (int i = 1; i < rects.size(); ++i)
+                    QVERIFY(!rects[i - 1].intersects(rects[i]));
+                // Each zoom to the middle half.
+                const QRectF view = ZoomerOf(plot)->zoomRect();
+                ZoomerOf(plot)->zoom(view.adjusted(view.width() / 4, 0, -view.width() / 4, 0));
+            }
+        }
     }
 }
 
-void TestTrendPlot::curvesShareTheSamples()
+int main(int argc, char* argv[])
 {
-    QVector<double> times {T0, T0 + 10, T0 + 20, T0 + 30};
-    QVector<double> values {1.5, -2.0, 7.25, 3.0};
-    TrendPlot plot;
-    plot.AddCurve(times, values, QStringLiteral("Speed"));
-    auto* curve = dynamic_cast<TrendCurve*>(Curves(plot).value(0));
-    QVERIFY(curve);
-    QCOMPARE(curve->title().text(), QStringLiteral("Speed"));
-    QCOMPARE(curve->Series()->Values().constData(), values.constData());
-    // The reader may go away; the plot keeps the samples alive.
-    const double* shared = times.constData();
-    times = QVector<double>();
-    QCOMPARE(curve->Series()->Times().constData(), shared);
-    QCOMPARE(curve->sample(3), QPointF(T0 + 30, 3.0));
+    // The tracker follows the system's regional settings: make them German for this run, where the
+    // decimal comma and the dot grouping show, before anything reads them.
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    QApplication app(argc, argv);
+    TestTrendPlot test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestTrendPlot::zoomBaseSpansAllCurves()
-{
-    TrendPlot plot;
-    auto* zoomer = ZoomerOf(plot);
-    AddRamp(plot, QStringLiteral("A"), T0, 60, 10, 20);
-    QVERIFY(zoomer->zoomBase().contains(QPointF(T0 + 60000, 20)));
-    QVERIFY(!zoomer->zoomBase().contains(QPointF(T0 + 3600000, 20)));
-    // The second curve restarts the zoom stack from a base around both.
-    AddRamp(plot, QStringLiteral("B"), T0 + 3600000, 60, -500, 900);
-    QCOMPARE(zoomer->zoomRectIndex(), 0u);
-    QCOMPARE(zoomer->zoomStack().size(), 1);
-    const QRectF base = zoomer->zoomBase();
-    for (const QPointF& corner :
-        {QPointF(T0, 10), QPointF(T0 + 3660000, 900), QPointF(T0 + 3660000, -500)})
-        QVERIFY(base.contains(corner));
-    QCOMPARE(base, zoomer->zoomRect());
-    QCOMPARE(Interval(plot, QwtPlot::xBottom), QwtInterval(base.left(), base.right()));
-}
-
-void TestTrendPlot::legendClickHidesAndShows_data()
-{
-    QTest::addColumn<bool>("zoomed");
-    QTest::newRow("full view") << false;
-    QTest::newRow("zoomed in") << true;
-}
-
-void TestTrendPlot::legendClickHidesAndShows()
-{
-    QFETCH(bool, zoomed);
-    TrendPlot plot;
-    plot.resize(900, 600);
-    // The second curve alone would give both axes a much smaller range: a rescale would show.
-    AddRamp(plot, QStringLiteral("Wide"), T0, 3600, -1000, 5000);
-    AddRamp(plot, QStringLiteral("Narrow"), T0 + 600000, 60, 100, 200);
-    plot.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&plot));
-    auto* zoomer = ZoomerOf(plot);
-    if (zoomed)
-        zoomer->zoom(QRectF(T0 + 300000, 0, 1200000, 3000));
-    const QwtInterval x = Interval(plot, QwtPlot::xBottom);
-    const QwtInterval y = Interval(plot, QwtPlot::yLeft);
-    QwtPlotCurve* wide = Curves(plot).at(0);
-    QwtLegendLabel* label = LegendLabel(plot, wide);
-    QVERIFY(label && label->isVisible() && !label->isChecked());
-    for (const bool hidden : {true, false}) {
-        QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(label->isChecked(), hidden);
-        QCOMPARE(wide->isVisible(), !hidden);
-        QVERIFY(Curves(plot).at(1)->isVisible());
-        QCOMPARE(Interval(plot, QwtPlot::xBottom), x);
-        QCOMPARE(Interval(plot, QwtPlot::yLeft), y);
-    }
-    QCOMPARE(zoomer->zoomRectIndex(), zoomed ? 1u : 0u);
-    // Zooming back out still reaches the full view of all curves.
-    zoomer->zoom(0);
-    QCOMPARE(zoomer->zoomRect(), zoomer->zoomBase());
-}
-
-// Ctrl-drag pans with a closed hand; a plain drag zooms in; middle button goes one level back,
-// right button to the full view.
-void TestTrendPlot::mouseZoomsAndPans()
-{
-    TrendPlot plot;
-    plot.resize(900, 600);
-    AddRamp(plot, QStringLiteral("Speed"), T0, 3600, 0, 1000);
-    plot.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&plot));
-    auto* zoomer = ZoomerOf(plot);
-    QWidget* canvas = plot.canvas();
-    const QwtInterval fullX = Interval(plot, QwtPlot::xBottom);
-    const QwtInterval fullY = Interval(plot, QwtPlot::yLeft);
-    const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
-
-    const QPoint from = canvas->rect().center();
-    const QPoint to = from + QPoint(-200, 0);
-    Qt::CursorShape shapeWhileDragging = Qt::ArrowCursor;
-    Drag(canvas, from, to, Qt::ControlModifier,
-        [&] { shapeWhileDragging = canvas->cursor().shape(); });
-    QCOMPARE(shapeWhileDragging, Qt::ClosedHandCursor);
-    QVERIFY(canvas->cursor().shape() != Qt::ClosedHandCursor);
-    // Dragged 200 pixels to the left: the view moved that far toward later times.
-    const double shift = xMap.invTransform(from.x()) - xMap.invTransform(to.x());
-    QVERIFY(shift > 0);
-    QCOMPARE(Interval(plot, QwtPlot::xBottom).minValue(), fullX.minValue() + shift);
-    QCOMPARE(Interval(plot, QwtPlot::xBottom).maxValue(), fullX.maxValue() + shift);
-    QCOMPARE(Interval(plot, QwtPlot::yLeft).minValue(), fullY.minValue());
-    QCOMPARE(Interval(plot, QwtPlot::yLeft).maxValue(), fullY.maxValue());
-    QCOMPARE(zoomer->zoomRectIndex(), 0u);
-
-    plot.setAxisScale(QwtPlot::xBottom, fullX.minValue(), fullX.maxValue());
-    plot.replot();
-    const QPoint a(100, 100);
-    const QPoint b(300, 250);
-    Drag(canvas, a, b, Qt::NoModifier);
-    QCOMPARE(zoomer->zoomRectIndex(), 1u);
-    const QwtInterval first = Interval(plot, QwtPlot::xBottom);
-    QVERIFY(qAbs(first.minValue() - xMap.invTransform(a.x())) < fullX.width() / 500);
-    QVERIFY(qAbs(first.maxValue() - xMap.invTransform(b.x())) < fullX.width() / 500);
-    Drag(canvas, a, b, Qt::NoModifier);
-    QCOMPARE(zoomer->zoomRectIndex(), 2u);
-    QTest::mouseClick(canvas, Qt::MiddleButton, Qt::NoModifier, canvas->rect().center());
-    QCOMPARE(zoomer->zoomRectIndex(), 1u);
-    QCOMPARE(Interval(plot, QwtPlot::xBottom), first);
-    QTest::mouseClick(canvas, Qt::RightButton, Qt::NoModifier, canvas->rect().center());
-    QCOMPARE(zoomer->zoomRectIndex(), 0u);
-    QCOMPARE(Interval(plot, QwtPlot::xBottom), fullX);
-}
-
-QTEST_MAIN(TestTrendPlot)
 #include "tst_trendplot.moc"
