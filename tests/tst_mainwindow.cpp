@@ -1,11 +1,12 @@
-// The main window: its commands and their states, the three roads to a trend set (Open dialog,
-// drop, command line), what each trend-set situation a user meets leads to (a plot or a message,
-// and the state of the window), and the images compiled into the program. At the end the real
+// The main window: its commands, their states and the dialogs they open, the three roads to a
+// trend set (Open dialog, drop, command line), and what each trend-set situation a user meets
+// leads to (a plot or a message, and the state of the window). At the end the real
 // executable on a real X server (xvfb-run): it shows its window with the demo set named on its
 // command line and paints the speed curve, and Ctrl+Q ends it with code 0.
 
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "TipsAndTricks.h"
 #include "TrendPlot.h"
 #include "TrendSetFiles.h"
 
@@ -129,15 +130,31 @@ private slots:
             "&Open Ctrl+O,&Close ,&Export to CSV ,Export &Plot ,Copy plot to clipboard Ctrl+C,"
             "&Tips and Tricks... ,&File ,&Open Ctrl+O,&Close ,| ,&Export to CSV ,Export &Plot ,| ,"
             "&Quit Ctrl+Q,&Help ,&Set Language ,&Tips and Tricks... ,| ,&About");
-        // A broken image shows as a blank button, window icon or About box without any error.
-        for (const char* name :
-            {"chart_line.png", "folder_document.png", "folder_closed.png", "document_into.png",
-                "document_chart.png", "copy_chart.png", "exit.png", "globe.png", "information.png",
-                "light", "united_kingdom.png", "csv_1.png", "csv_2.png", "orvanta_logo"}) {
-            const QVector<QRgb> pixels = pixelsOf(QImage(QString(":") + name));
-            // A picture that is one flat colour is no picture.
-            QVERIFY2(pixels.size() >= 256 && pixels.count(pixels.first()) < pixels.size(), name);
+        // Set Language and About are modal over the window and discarded when they close; the
+        // tips window is modeless, hidden by Close, and the same one comes back.
+        window.show();
+        ModalCatcher catcher;
+        QStringList seen;
+        catcher.setDialogHandler([&](QDialog* dialog) {
+            seen << QString("%1 %2").arg(dialog->metaObject()->className()).arg(
+                dialog->parentWidget() == &window);
+            dialog->reject();
+        });
+        for (const char* command : {"SetLanguage", "About"})
+            QVERIFY(QMetaObject::invokeMethod(&window, command));
+        QCOMPARE(seen, QStringList({"CSelectLanguageDialog 1", "AboutDialog 1"}));
+        auto* tips = window.findChild<TipsAndTricks*>();
+        QCOMPARE(window.findChildren<QDialog*>(), QList<QDialog*> {tips});
+        QVERIFY(window.LoadTrendSet(Demo + "speed.tlx"));
+        for (int shown = 0; shown < 2; ++shown) {
+            window.findChild<QToolBar*>()->actions().last()->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(tips));
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QTest::mouseClick(
+                tips->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close), Qt::LeftButton);
+            QVERIFY(!tips->isVisible());
         }
+        QCOMPARE(window.findChildren<QDialog*>(), QList<QDialog*> {tips});
     }
 
     void opening_data()

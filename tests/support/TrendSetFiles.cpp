@@ -13,16 +13,13 @@ bool write(const QString& dir, const QString& name, const QByteArray& bytes)
     return file.write(bytes) == bytes.size();
 }
 
-QByteArray configuration(
-    qint64 startTime, int cylinders, const QStringList& names, const QString& additions)
+QByteArray configuration(qint64 startTime, int cylinders, const QStringList& names)
 {
     QByteArray text = "DateTime=" + QByteArray::number(startTime, 16).toUpper() + "\n"
         + "DeviceType=2\nDeviceId=17\n" + "NumberCylinder=" + QByteArray::number(cylinders)
         + "\nDataFormat=1\n";
     if (!names.isEmpty())
         text += "CylinderNames=" + names.join(QLatin1Char(',')).toUtf8() + "\n";
-    if (!additions.isNull())
-        text += "Additions=" + additions.toUtf8() + "\n";
     return text;
 }
 

@@ -10,9 +10,8 @@ namespace TrendSetFiles {
 // Writes bytes to dir/name; fails the calling test through QVERIFY-free bool.
 bool write(const QString& dir, const QString& name, const QByteArray& bytes);
 
-// A valid configuration text: start time (ms), cylinders, optional names and additions.
-QByteArray configuration(qint64 startTime, int cylinders, const QStringList& names = {},
-    const QString& additions = QString());
+// A valid configuration text: start time (ms), cylinders and optional names.
+QByteArray configuration(qint64 startTime, int cylinders, const QStringList& names = {});
 
 // Two-column lines "hex\tvalue\n" for offsets (ms) and values written with 'g' 17.
 QByteArray twoColumns(const QList<qint64>& offsets, const QList<double>& values);
