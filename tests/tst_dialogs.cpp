@@ -152,9 +152,7 @@ QString summary(const ModalCatcher& catcher)
                            QCoreApplication::translate("QPlatformTheme", "Cancel"))
                        .arg(QSettings().value("Language", -1).toInt())
                        .arg(qApp->findChildren<QTranslator*>().size());
-    for (const ModalCatcher::Message& m : catcher.messages())
-        text += QString("|%1|%2|%3").arg(m.icon).arg(m.title, m.text);
-    return text;
+    return (QStringList(text) + catcher.messages()).join('|');
 }
 
 QString fallback(const QString& name)
@@ -229,14 +227,14 @@ private slots:
     {
         QTemporaryDir folder;
         QVERIFY(QFile(folder.filePath("CurveScope_de.qm")).open(QIODevice::WriteOnly));
-        const QString told = QString("%1 Information: The selected language will be used when the "
+        const QString told = QString("|%1|Information|The selected language will be used when the "
                                      "program is started the next time.")
                                  .arg(QMessageBox::Information);
-        const QList<QPair<QString, int>> choices {
-            {"Deutsch", QLocale::German}, {"English", QLocale::English}, {"Cancel", -1}};
+        // Stored for the next start; the running program keeps its language.
+        const QList<QPair<QString, QString>> choices {{"Deutsch", "C &File Cancel 42 0" + told},
+            {"English", "C &File Cancel 31 0" + told}, {"Cancel", "C &File Cancel -1 0"}};
         for (const auto& choice : choices) {
             QSettings().clear();
-            const QString before = QCoreApplication::translate("MainWindow", "&File");
             QWidget parent;
             CSelectLanguageDialog dialog(folder.path(), &parent);
             ModalCatcher catcher;
@@ -247,14 +245,8 @@ private slots:
                     0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
                 catcher.setDialogHandler([](QDialog*) {});
             });
-            QCOMPARE(dialog.exec(), int(choice.second >= 0));
-            QCOMPARE(QSettings().value("Language", -1).toInt(), choice.second);
-            QStringList shown;
-            for (const ModalCatcher::Message& m : catcher.messages())
-                shown << QString("%1 %2: %3").arg(m.icon).arg(m.title, m.text);
-            QCOMPARE(shown, choice.second < 0 ? QStringList() : QStringList(told));
-            // The running program keeps its language.
-            QCOMPARE(QCoreApplication::translate("MainWindow", "&File"), before);
+            QCOMPARE(dialog.exec(), int(choice.first != "Cancel"));
+            QCOMPARE(summary(catcher), choice.second);
         }
     }
 

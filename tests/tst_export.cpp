@@ -4,7 +4,6 @@
 
 #include "MainWindow.h"
 #include "ModalCatcher.h"
-#include "PlotExportFormats.h"
 #include "PlotFileWriter.h"
 #include "TrendSetFiles.h"
 
@@ -67,14 +66,6 @@ struct Session {
     {
         target = file;
         return QMetaObject::invokeMethod(&window, command);
-    }
-
-    QStringList Messages() const
-    {
-        QStringList texts;
-        for (const ModalCatcher::Message& m : catcher.messages())
-            texts << QString("%1|%2|%3").arg(m.icon).arg(m.title, m.text);
-        return texts;
     }
 
     MainWindow window;
@@ -156,7 +147,7 @@ private slots:
         const QString target = m_out.filePath(QTest::currentDataTag()); // no suffix is added
         QVERIFY(TrendSetFiles::write(m_out.path(), QTest::currentDataTag(), "earlier file"));
         QVERIFY(session.Run("ExportCsv", target));
-        QCOMPARE(session.Messages(), QStringList {Replace("Save File", QTest::currentDataTag())});
+        QCOMPARE(session.catcher.messages(), QStringList {Replace("Save File", QTest::currentDataTag())});
         QCOMPARE(session.offered,
             "Save File|" + m_dir.filePath(file + ".csv")
                 + "|Comma-Separated Values (*.csv);;All (*.*)");
@@ -179,11 +170,11 @@ private slots:
         // Nothing is remembered: the next export again proposes Time/Data Pairs.
         QCOMPARE(session.layouts.value(0), QString("Chose CSV Format: Time/Data Pairs 10"));
         QCOMPARE(session.catcher.fileDialogsSeen(), 3);
-        QCOMPARE(session.Messages(), QStringList());
+        QCOMPARE(session.catcher.messages(), QStringList());
         // A folder below a plain file cannot exist, not even for the super-user.
         QVERIFY(session.Run("ExportCsv", m_dir.filePath("speed.tlx/out.csv")));
         QVERIFY(session.Run("ExportPlot", m_dir.filePath("speed.tlx/plot.svg")));
-        QCOMPARE(session.Messages(),
+        QCOMPARE(session.catcher.messages(),
             QStringList({Failed("CSV export failed|Unable to write data to file '%1' !\n",
                              m_dir.filePath("speed.tlx/out.csv")),
                 Failed("Plot export failed|Unable to write the plot to file '%1' !\n",
@@ -224,7 +215,7 @@ private slots:
         else if (suffix == "ps")
             messages << Failed(
                 "Plot export failed|Unable to write the plot to file '%1' !\n", target);
-        QCOMPARE(session.Messages(), messages);
+        QCOMPARE(session.catcher.messages(), messages);
         QCOMPARE(QDir(m_out.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
             QStringList());
         const QByteArray bytes = ReadAll(target);
@@ -247,14 +238,6 @@ private slots:
         QVERIFY(PlotFileWriter::IsComplete(target, suffix));
         QVERIFY(TrendSetFiles::write(m_out.path(), name, bytes.left(bytes.size() / 2)));
         QVERIFY(!PlotFileWriter::IsComplete(target, suffix));
-    }
-
-    void noImageFormats()
-    {
-        // Without image formats the dialog offers only the documents, and a refusal lists them.
-        QCOMPARE(PlotExportFormats({}).Filters().join(";;"), Documents);
-        QCOMPARE(PlotExportFormats({}).RefusalText("png"),
-            Refusal.section('|', 2).arg("png", "svg ps pdf"));
     }
 
     // Regression: every export failed in a folder that lets existing files be overwritten only,
@@ -282,7 +265,7 @@ private slots:
         QCOMPARE(ReadAll(folder.filePath("speed.csv")), SpeedPairs);
         QVERIFY(PlotFileWriter::IsComplete(folder.filePath("plot.png"), "png"));
         // A new file there is a real failure, and the temporary file made elsewhere is gone.
-        QCOMPARE(session.Messages().mid(2).join('\n').count("export failed"), 2);
+        QCOMPARE(session.catcher.messages().mid(2).join('\n').count("export failed"), 2);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList({"plot.png", "speed.csv"}));
         QCOMPARE(QDir(QDir::tempPath()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),

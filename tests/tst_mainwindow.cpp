@@ -265,9 +265,7 @@ private slots:
         QVERIFY(commandsShow(window, opens));
         QCOMPARE(catcher.messages().size(), opens ? 0 : 1);
         if (!opens) {
-            const ModalCatcher::Message m = catcher.messages().first();
-            QCOMPARE(QString("!%1|%2|%3").arg(m.icon).arg(m.title, m.text),
-                expected.replace("%P", dir.filePath(file)));
+            QCOMPARE('!' + catcher.messages().first(), expected.replace("%P", dir.filePath(file)));
             // The same window opens a good set again afterwards.
             QVERIFY(window.LoadTrendSet(Demo + "analog_output.tlx"));
             return;
@@ -403,8 +401,9 @@ private slots:
         QVERIFY(!window.LoadTrendSet(folder + "/global_timing.tlx"));
         QVERIFY(window.LoadTrendSet(folder + "/analog_output.tlx"));
         QVERIFY(window.LoadTrendSet(folder + "/speed.tlx"));
-        QCOMPARE(catcher.messages().size(), 1);
-        QCOMPARE(catcher.messages().first().title, "Reading file failed");
+        QCOMPARE(catcher.messages(),
+            QStringList("3|Reading file failed|Unable to read data from file " + folder
+                + "/global_timing.tlx!"));
 #endif
     }
 

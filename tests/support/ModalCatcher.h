@@ -3,18 +3,12 @@
 #include <QtWidgets>
 #include <functional>
 
-// Answers the modal dialogs that a command opens: records every message box (icon, title,
-// text) and presses its first button; hands file dialogs to a callback that picks a file.
+// Answers the modal dialogs that a command opens: records every message box as "icon|title|text"
+// and presses its first button; hands file dialogs to a callback that picks a file.
 class ModalCatcher : public QObject {
     Q_OBJECT
 
 public:
-    struct Message {
-        QMessageBox::Icon icon;
-        QString title;
-        QString text;
-    };
-
     explicit ModalCatcher(QObject* parent = nullptr)
         : QObject(parent)
     {
@@ -30,7 +24,7 @@ public:
     // Called for any other modal dialog; without a handler such a dialog is rejected.
     void setDialogHandler(std::function<void(QDialog*)> f) { m_dialogHandler = std::move(f); }
 
-    QList<Message> messages() const { return m_messages; }
+    QStringList messages() const { return m_messages; }
     int fileDialogsSeen() const { return m_fileDialogs; }
 
 private:
@@ -43,7 +37,7 @@ private:
             return;
         m_fileDialogs += fileDialog != nullptr;
         if (box != nullptr)
-            m_messages.append({box->icon(), box->windowTitle(), box->text()});
+            m_messages << QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
         if (box != nullptr && !box->buttons().isEmpty())
             box->buttons().first()->click();
         else if (fileDialog != nullptr && m_fileDialogHandler)
@@ -55,7 +49,7 @@ private:
     }
 
     QTimer m_timer;
-    QList<Message> m_messages;
+    QStringList m_messages;
     int m_fileDialogs = 0;
     std::function<void(QFileDialog*)> m_fileDialogHandler;
     std::function<void(QDialog*)> m_dialogHandler;
