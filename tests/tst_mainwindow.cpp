@@ -1,8 +1,7 @@
 // The main window: its commands, their states and the dialogs they open, the three roads to a
 // trend set (Open dialog, drop, command line), and what each trend-set situation a user meets
-// leads to (a plot or a message, and the state of the window). At the end the real
-// executable on a real X server (xvfb-run): it shows its window with the demo set named on its
-// command line and paints the speed curve, and Ctrl+Q ends it with code 0.
+// leads to (a plot or a message, and the state of the window). At the end the demo script
+// runs the real executable on a private X server: its window shows the demo set's speed curve.
 
 #include "MainWindow.h"
 #include "ModalCatcher.h"
@@ -12,8 +11,6 @@
 
 #include <QtWidgets>
 #include <qwt_plot_curve.h>
-#include <qwt_scale_draw.h>
-#include <qwt_scale_widget.h>
 #include <QtTest>
 
 #ifdef Q_OS_LINUX
@@ -26,23 +23,6 @@ const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
 const QString Demo = QStringLiteral(CURVESCOPE_SOURCE_DIR "/samples/demo/");
 
 TrendPlot* plotOf(MainWindow& window) { return qobject_cast<TrendPlot*>(window.centralWidget()); }
-
-QVector<QRgb> pixelsOf(const QImage& image)
-{
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const auto* bits = reinterpret_cast<const QRgb*>(argb.constBits());
-    return QVector<QRgb>(bits, bits + argb.width() * argb.height());
-}
-
-// Runs the program with settings in a throwaway home and without the caller's display.
-int runWithoutDisplay(const QStringList& command)
-{
-    QTemporaryDir home;
-    return QProcess::execute("env",
-        QStringList {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME=" + home.path(),
-            "CURVESCOPE_BUILD_DIR=" CURVESCOPE_BINARY_DIR}
-            + command);
-}
 
 // Whether the nine commands are there and those that need an open set follow the given state.
 bool commandsShow(MainWindow& window, bool open)
@@ -85,23 +65,14 @@ bool place(const QString& dir, const QString& name, const QString& content)
     return TrendSetFiles::write(dir, name, content.toUtf8());
 }
 
-// Watches the paints while a set opens: how often the main window was painted without a plot,
-// and whether the first paint of each axis of the plot held all its labels.
+// Counts how often the main window is painted without a plot.
 struct PaintWatch : QObject {
     int closedPaints = 0;
-    QMap<QObject*, bool> labelsInside;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* axis = qobject_cast<QwtScaleWidget*>(watched);
         if (event->type() == QEvent::Paint && qobject_cast<MainWindow*>(watched))
             closedPaints += !plotOf(*static_cast<MainWindow*>(watched));
-        if (event->type() != QEvent::Paint || !axis || labelsInside.contains(axis))
-            return false;
-        const QList<double> ticks = axis->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick);
-        labelsInside[axis] = std::all_of(ticks.begin(), ticks.end(), [axis](double tick) {
-            return axis->rect().contains(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
-        });
         return false;
     }
 };
@@ -119,12 +90,9 @@ private slots:
         QList<QAction*> actions = window.findChild<QToolBar*>()->actions();
         for (QAction* menu : window.menuBar()->actions())
             actions << menu << menu->menu()->actions();
-        for (QAction* action : actions) {
-            QVERIFY2(action->isSeparator() || action->menu() || !action->icon().isNull(),
-                qPrintable(action->text()));
+        for (QAction* action : actions)
             layout << (action->isSeparator() ? "|" : action->text()) + ' '
                     + action->shortcut().toString();
-        }
         // The copy command is reached by the tool bar and Ctrl+C only, never through a menu.
         QCOMPARE(layout.join(',').simplified(),
             "&Open Ctrl+O,&Close ,&Export to CSV ,Export &Plot ,Copy plot to clipboard Ctrl+C,"
@@ -250,10 +218,8 @@ private slots:
         PaintWatch paints;
         qApp->installEventFilter(&paints);
         QVERIFY(window.LoadTrendSet(Demo + demo.at(s_row++ % demo.size())));
-        QCOMPARE(paints.closedPaints, 1);
-        QTRY_COMPARE(paints.labelsInside.size(), 2);
         qApp->removeEventFilter(&paints);
-        QVERIFY(!paints.labelsInside.values().contains(false));
+        QCOMPARE(paints.closedPaints, 1);
         QCOMPARE(window.size(), size);
         QPointer<TrendPlot> plot = plotOf(window);
         QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
@@ -412,29 +378,23 @@ private slots:
     {
         const QString shot = CURVESCOPE_BINARY_DIR "/demo-screenshot.png";
         QFile::remove(shot);
-        QCOMPARE(runWithoutDisplay({"bash", CURVESCOPE_SOURCE_DIR "/scripts/run-demo.sh"}), 0);
-        const QImage image(shot);
+        // With settings in a throwaway home and without the caller's display.
+        QTemporaryDir home;
+        QCOMPARE(QProcess::execute("env",
+                     {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME=" + home.path(),
+                         "CURVESCOPE_BUILD_DIR=" CURVESCOPE_BINARY_DIR, "bash",
+                         CURVESCOPE_SOURCE_DIR "/scripts/run-demo.sh"}),
+            0);
+        const QImage image = QImage(shot).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(image.width() >= 700 && image.height() >= 500 && image.size() != QSize(1280, 900));
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+        const QRgb* end = pixels + image.width() * image.height();
         // The window's own background reaches into its corner; the empty screen would be black.
-        const QVector<QRgb> pixels = pixelsOf(image);
-        QVERIFY(QColor(pixels.last()).lightness() > 100);
+        QVERIFY(QColor(end[-1]).lightness() > 100);
         // The speed curve is the first curve of its plot and so drawn in dark red (128, 0, 0).
-        QVERIFY(std::count_if(pixels.begin(), pixels.end(), [](QRgb c) {
+        QVERIFY(std::count_if(pixels, end, [](QRgb c) {
             return qRed(c) > 100 && qRed(c) < 160 && qGreen(c) < 40 && qBlue(c) < 40;
         }) > 300);
-    }
-
-    // The exit code is the viewer's own; a viewer that Ctrl+Q does not end is stopped after 30 s.
-    void ctrlQEndsTheProgram()
-    {
-        const QString session = R"(QT_QPA_PLATFORM=xcb timeout 30 "$1" "$2" & pid=$!
-            window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Orvanta Curve Scope$")
-            sleep 1
-            xdotool windowfocus --sync "${window%%$'\n'*}" key --clearmodifiers ctrl+q
-            wait $pid)";
-        QCOMPARE(runWithoutDisplay({"xvfb-run", "-a", "bash", "-c", session, "_",
-                     CURVESCOPE_EXECUTABLE, Demo + "speed.tlx"}),
-            0);
     }
 };
 

@@ -137,9 +137,6 @@ private slots:
 
         const QString usual = "1 16a2b3c4d5e 0 5 4 1 # 0,# 1,# 2,# 3||";
         QTest::newRow("usual") << Usual << usual;
-        QList<QByteArray> lines = Usual.split('\n');
-        std::reverse(lines.begin(), lines.end());
-        QTest::newRow("any order, no last LF") << lines.join('\n') << usual;
         QTest::newRow("failed conversions store 0")
             << UsualWith("Id=5", "Id=abc").replace("Type=0", "Type=2147483648").replace("t=1", "t=")
             << "0 16a2b3c4d5e 0 0 4 0 # 0,# 1,# 2,# 3||";

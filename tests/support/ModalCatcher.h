@@ -9,8 +9,7 @@ class ModalCatcher : public QObject {
     Q_OBJECT
 
 public:
-    explicit ModalCatcher(QObject* parent = nullptr)
-        : QObject(parent)
+    ModalCatcher()
     {
         connect(&m_timer, &QTimer::timeout, this, &ModalCatcher::poll);
         m_timer.start(20);
@@ -25,7 +24,6 @@ public:
     void setDialogHandler(std::function<void(QDialog*)> f) { m_dialogHandler = std::move(f); }
 
     QStringList messages() const { return m_messages; }
-    int fileDialogsSeen() const { return m_fileDialogs; }
 
 private:
     void poll()
@@ -35,7 +33,6 @@ private:
         auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
         if (dialog == nullptr || !dialog->isVisible())
             return;
-        m_fileDialogs += fileDialog != nullptr;
         if (box != nullptr)
             m_messages << QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
         if (box != nullptr && !box->buttons().isEmpty())
@@ -50,7 +47,6 @@ private:
 
     QTimer m_timer;
     QStringList m_messages;
-    int m_fileDialogs = 0;
     std::function<void(QFileDialog*)> m_fileDialogHandler;
     std::function<void(QDialog*)> m_dialogHandler;
 };
