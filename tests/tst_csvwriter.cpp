@@ -6,6 +6,7 @@
 #include "FailingDevice.h"
 #include "LocalTimeOffsetCache.h"
 #include "PlainCsvWriting.h"
+#include "TrendSetFiles.h"
 
 #include <QtTest>
 #include <cmath>
@@ -54,23 +55,6 @@ CCsvWriter WriterOf(const PlainCsvSeries& set)
     return writer;
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void CompareWithQt(CsvCellFormatter& formatter, const QLocale& locale, QTextCodec* codec,
-    const QVector<qint64>& times, const QVector<double>& values)
-{
-    for (const qint64 t : times)
-        QCOMPARE(formatter.DateTimeBytes(t),
-            codec->fromUnicode(CsvCellFormatter::ReferenceDateTime(locale, t)));
-    for (const double v : values)
-        QCOMPARE(formatter.ValueBytes(v),
-            codec->fromUnicode(CsvCellFormatter::ReferenceValue(locale, v)));
-}
-
 } // namespace
 
 class TestCsvWriter : public QObject {
@@ -96,13 +80,13 @@ private slots:
                                 " ;; ;;2016-03-01 10:15:00.001;1,000,000.00\n"
                                 " ;; ;;2016-03-01 10:15:00.005;-3.00\n";
         QVERIFY(writer.WriteTimeDataPairs(path, true));
-        QCOMPARE(ReadAll(path), title + rows);
+        QCOMPARE(TrendSetFiles::read(path), title + rows);
         for (const QChar refused : {QChar(','), QChar(' '), QChar(0)})
             QVERIFY(!CCsvWriter::SetSeparator(refused));
         QCOMPARE(CCsvWriter::Separator(), QChar(';'));
         QVERIFY(CCsvWriter::SetSeparator('\t'));
         QVERIFY(writer.WriteTimeDataPairs(path, true));
-        QCOMPARE(ReadAll(path), QByteArray(title + rows).replace(';', '\t'));
+        QCOMPARE(TrendSetFiles::read(path), QByteArray(title + rows).replace(';', '\t'));
         QVERIFY(CCsvWriter::SetSeparator(';'));
 
         // Nothing to write: no file, not even a temporary one.
@@ -143,8 +127,8 @@ private slots:
         QVERIFY(child.waitForFinished(120000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
-        QVERIFY(ReadAll(path + ".ref").count('\n') > 1000);
-        QCOMPARE(ReadAll(path), ReadAll(path + ".ref"));
+        QVERIFY(TrendSetFiles::read(path + ".ref").count('\n') > 1000);
+        QCOMPARE(TrendSetFiles::read(path), TrendSetFiles::read(path + ".ref"));
     }
 
     void failingDeviceFailsTheExport()
@@ -235,7 +219,12 @@ private slots:
             const bool fast = asciiDigits && codec->name() != "UTF-16";
             QCOMPARE(formatter.FastDateTimes(), fast);
             QCOMPARE(formatter.FastValues(), fast);
-            CompareWithQt(formatter, locale, codec, times, values);
+            for (const qint64 t : times)
+                QCOMPARE(formatter.DateTimeBytes(t),
+                    codec->fromUnicode(CsvCellFormatter::ReferenceDateTime(locale, t)));
+            for (const double v : values)
+                QCOMPARE(formatter.ValueBytes(v),
+                    codec->fromUnicode(CsvCellFormatter::ReferenceValue(locale, v)));
         }
     }
 

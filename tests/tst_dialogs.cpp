@@ -32,12 +32,12 @@ struct ShippedLanguage {
     QLocale::Language language;
     const char* localeName; // what the start-up step resolves the language to
 };
-const ShippedLanguage Shipped[] = {{"en", QLocale::English, "en_US"},
-    {"de", QLocale::German, "de_DE"}, {"fr", QLocale::French, "fr_FR"},
-    {"es", QLocale::Spanish, "es_ES"}, {"it", QLocale::Italian, "it_IT"},
-    {"pl", QLocale::Polish, "pl_PL"}, {"pt", QLocale::Portuguese, "pt_BR"},
-    {"ru", QLocale::Russian, "ru_RU"}, {"zh", QLocale::Chinese, "zh_CN"},
-    {"ja", QLocale::Japanese, "ja_JP"}};
+const ShippedLanguage Shipped[]
+    = {{"en", QLocale::English, "en_US"}, {"de", QLocale::German, "de_DE"},
+        {"fr", QLocale::French, "fr_FR"}, {"es", QLocale::Spanish, "es_ES"},
+        {"it", QLocale::Italian, "it_IT"}, {"pl", QLocale::Polish, "pl_PL"},
+        {"pt", QLocale::Portuguese, "pt_BR"}, {"ru", QLocale::Russian, "ru_RU"},
+        {"zh", QLocale::Chinese, "zh_CN"}, {"ja", QLocale::Japanese, "ja_JP"}};
 
 struct Message {
     QString context, source, translation, type; // type is empty when finished

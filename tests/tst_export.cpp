@@ -18,12 +18,6 @@ const QString Refusal = "%1|Unsupported image format|The selected file format \"
                         "supported!\nPlease use one of the following file extensions:\n%3";
 const QString List = "Timestamp List";
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Which layout is checked and which of its pictures are enabled, as the user sees them.
 QString LayoutState(QFileDialog* dialog)
 {
@@ -147,7 +141,8 @@ private slots:
         const QString target = m_out.filePath(QTest::currentDataTag()); // no suffix is added
         QVERIFY(TrendSetFiles::write(m_out.path(), QTest::currentDataTag(), "earlier file"));
         QVERIFY(session.Run("ExportCsv", target));
-        QCOMPARE(session.catcher.messages(), QStringList {Replace("Save File", QTest::currentDataTag())});
+        QCOMPARE(session.catcher.messages(),
+            QStringList {Replace("Save File", QTest::currentDataTag())});
         QCOMPARE(session.offered,
             "Save File|" + m_dir.filePath(file + ".csv")
                 + "|Comma-Separated Values (*.csv);;All (*.*)");
@@ -157,7 +152,7 @@ private slots:
         for (const QString& click : clicks)
             layouts << (click == Pairs ? layouts.first() : "Chose CSV Format: Timestamp List 01");
         QCOMPARE(session.layouts, layouts);
-        QCOMPARE(ReadAll(target), expected);
+        QCOMPARE(TrendSetFiles::read(target), expected);
     }
 
     void canceledOrFailed()
@@ -217,7 +212,7 @@ private slots:
         QCOMPARE(session.catcher.messages(), messages);
         QCOMPARE(QDir(m_out.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
             QStringList());
-        const QByteArray bytes = ReadAll(target);
+        const QByteArray bytes = TrendSetFiles::read(target);
         if (messages.size() > 1) {
             QCOMPARE(bytes, QByteArray("earlier file"));
             return;
@@ -261,7 +256,7 @@ private slots:
         for (const char* name : {"speed.csv", "plot.png", "new.csv", "new.png"})
             QVERIFY(session.Run(
                 QString(name).endsWith("csv") ? "ExportCsv" : "ExportPlot", folder.filePath(name)));
-        QCOMPARE(ReadAll(folder.filePath("speed.csv")), SpeedPairs);
+        QCOMPARE(TrendSetFiles::read(folder.filePath("speed.csv")), SpeedPairs);
         QVERIFY(PlotFileWriter::IsComplete(folder.filePath("plot.png"), "png"));
         // A new file there is a real failure, and the temporary file made elsewhere is gone.
         QCOMPARE(session.catcher.messages().mid(2).join('\n').count("export failed"), 2);

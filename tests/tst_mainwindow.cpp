@@ -104,8 +104,9 @@ private slots:
         ModalCatcher catcher;
         QStringList seen;
         catcher.setDialogHandler([&](QDialog* dialog) {
-            seen << QString("%1 %2").arg(dialog->metaObject()->className()).arg(
-                dialog->parentWidget() == &window);
+            seen << QString("%1 %2")
+                        .arg(dialog->metaObject()->className())
+                        .arg(dialog->parentWidget() == &window);
             dialog->reject();
         });
         for (const char* command : {"SetLanguage", "About"})
@@ -118,8 +119,8 @@ private slots:
             window.findChild<QToolBar*>()->actions().last()->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(tips));
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
-            QTest::mouseClick(
-                tips->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close), Qt::LeftButton);
+            QTest::mouseClick(tips->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
+                Qt::LeftButton);
             QVERIFY(!tips->isVisible());
         }
         QCOMPARE(window.findChildren<QDialog*>(), QList<QDialog*> {tips});

@@ -13,6 +13,12 @@ bool write(const QString& dir, const QString& name, const QByteArray& bytes)
     return file.write(bytes) == bytes.size();
 }
 
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 QByteArray configuration(qint64 startTime, int cylinders, const QStringList& names)
 {
     QByteArray text = "DateTime=" + QByteArray::number(startTime, 16).toUpper() + "\n"

@@ -7,8 +7,11 @@
 // Small hand-made trend sets for tests: exact bytes, so every case states what it feeds in.
 namespace TrendSetFiles {
 
-// Writes bytes to dir/name; fails the calling test through QVERIFY-free bool.
+// Writes bytes to dir/name; false when that fails.
 bool write(const QString& dir, const QString& name, const QByteArray& bytes);
+
+// The whole file, or "<missing>" when it cannot be read.
+QByteArray read(const QString& path);
 
 // A valid configuration text: start time (ms), cylinders and optional names.
 QByteArray configuration(qint64 startTime, int cylinders, const QStringList& names = {});
