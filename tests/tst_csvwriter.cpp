@@ -3,7 +3,7 @@
 
 #include "CCsvWriter.h"
 #include "CsvCellFormatter.h"
-#include "FailingDevice.h"
+#include "FileFailures.h"
 #include "LocalTimeOffsetCache.h"
 #include "PlainCsvWriting.h"
 #include "TrendSetFiles.h"
@@ -63,11 +63,7 @@ class TestCsvWriter : public QObject {
 private slots:
     void layouts()
     {
-        // An earlier, longer file of that name is replaced whole.
         const QString path = m_dir.filePath("layout.csv");
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(QByteArray(100000, 'x')));
-        earlier.close();
         CCsvWriter writer;
         QVERIFY(!writer.AddSeries({T}, {}, "more stamps"));
         writer.AddSeries({T}, {1.0}, "\"sh\"ort");
@@ -131,27 +127,55 @@ private slots:
         QCOMPARE(TrendSetFiles::read(path), TrendSetFiles::read(path + ".ref"));
     }
 
-    void failingDeviceFailsTheExport()
+    void diskFullKeepsEarlierFile_data()
     {
-        // Regression: a disk that fills up while writing left a truncated CSV and reported success.
+        // Where the target goes, and the room on the disk counted from the size of the whole
+        // file: one byte short, half of it, or just enough.
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<double>("room");
+        QTest::addColumn<bool>("list");
+        for (const char* target : {"new", "replaced", "in place"})
+            for (const double room : {-1.0, 0.5, 1.0})
+                for (const bool list : {false, true})
+                    QTest::addRow("%s %g %s", target, room, list ? "list" : "pairs")
+                        << target << room << list;
+    }
+
+    void diskFullKeepsEarlierFile()
+    {
+        // Regression: with the folder refusing new files, a full disk cut the earlier file to a
+        // fragment; and a failed write must never be reported as written.
+        QFETCH(QString, target);
+        QFETCH(double, room);
+        QFETCH(bool, list);
         CCsvWriter writer = WriterOf(Scenario(3));
-        for (const bool list : {false, true}) {
-            auto write = [&](QIODevice& device) {
-                return list ? writer.WriteTimestampList(device)
-                            : writer.WriteTimeDataPairs(device, true);
-            };
-            FailingDevice whole(std::numeric_limits<qint64>::max());
-            QVERIFY(write(whole));
-            const qint64 size = whole.taken.size();
-            QVERIFY(size > 131072);
-            for (const qint64 capacity : {qint64(0), qint64(65536), size - 1}) {
-                FailingDevice device(capacity);
-                QVERIFY(!write(device));
-                QCOMPARE(device.taken, whole.taken.left(int(capacity)));
-            }
-            FailingDevice exact(size);
-            QVERIFY(write(exact));
+        auto write = [&](const QString& path) {
+            return list ? writer.WriteTimestampList(path) : writer.WriteTimeDataPairs(path, true);
+        };
+        QVERIFY(write(m_dir.filePath("whole.csv")));
+        const QByteArray whole = TrendSetFiles::read(m_dir.filePath("whole.csv"));
+        const qint64 limit = room < 0 ? whole.size() - 1 : qint64(whole.size() * room);
+
+        QTemporaryDir folder;
+        const QByteArray earlier = target == "new" ? "<missing>" : "earlier\nfile\n";
+        if (target != "new")
+            QVERIFY(TrendSetFiles::write(folder.path(), "out.csv", earlier));
+        const FolderRefusingNewFiles locked(folder.path(), target == "in place");
+        if (target == "in place" && !locked.Active())
+            QSKIP("no way to make a folder that refuses new files here");
+        PrivateTempFolder temp;
+        bool written = false;
+        {
+            const FileSizeLimit disk(limit);
+            if (!disk.Active())
+                QSKIP("no file size limit on this system");
+            written = write(folder.filePath("out.csv"));
         }
+        QCOMPARE(written, room == 1.0);
+        QCOMPARE(TrendSetFiles::read(folder.filePath("out.csv")), written ? whole : earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            target == "new" && !written ? QStringList() : QStringList {"out.csv"});
+        QCOMPARE(temp.Entries(), QStringList());
     }
 
     void cellsMatchQt_data()

@@ -85,11 +85,8 @@ private:
 // that name stays as it was and no temporary file is left behind.
 bool Finish(ReplacingFile& file, bool written)
 {
-    if (!written) {
+    if (!written)
         file.CancelWriting();
-        file.Commit();
-        return false;
-    }
     return file.Commit();
 }
 

@@ -12,10 +12,8 @@ class QTextCodec;
 // (Time/Data Pairs) or merged into one list ordered by time (Timestamp List). Cells follow the
 // system's regional settings; the file is in the local 8-bit encoding.
 //
-// A file is written to a temporary file beside it and put into place only when every byte was
-// written, so a full disk or a lost drive leaves the previous file as it was and the write
-// reports false. In a folder where the user may overwrite a file but not create one, the
-// existing file is written directly instead; only there can a failed write leave it changed.
+// A file replaces its earlier version only when every byte was written (see ReplacingFile), so
+// a full disk or a lost drive leaves the previous file as it was and the write reports false.
 class CCsvWriter {
 public:
     CCsvWriter();

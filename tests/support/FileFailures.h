@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtGlobal>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+// Real file system failures for the export tests, each undone when it goes out of scope.
+
+// No file grows beyond `bytes` (unless negative) while it lives: a write past that fails as on a
+// full disk (EFBIG; the signal that would end the process is ignored meanwhile). POSIX only:
+// Active() is false elsewhere.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+#ifdef Q_OS_UNIX
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes < 0 ? m_saved.rlim_cur : rlim_t(bytes);
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+#else
+        Q_UNUSED(bytes);
+#endif
+    }
+    ~FileSizeLimit()
+    {
+#ifdef Q_OS_UNIX
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+#endif
+    }
+    bool Active() const { return m_active; }
+
+private:
+    bool m_active = false;
+#ifdef Q_OS_UNIX
+    rlimit m_saved {};
+    void (*m_handler)(int) = SIG_DFL;
+#endif
+};
+
+// With lock, a folder whose files may be rewritten but that refuses new files: read-only for its
+// owner, and immutable too where the tests run as root, who ignores permission bits (ext4 and
+// the like). Active() is false where neither works.
+class FolderRefusingNewFiles {
+public:
+    FolderRefusingNewFiles(const QString& path, bool lock)
+        : m_path(lock ? path : QString())
+    {
+        if (!lock)
+            return;
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        m_immutable = QProcess::execute("chattr", {"-f", "+i", path}) == 0;
+        QFile probe(QDir(path).filePath(".probe"));
+        m_active = !probe.open(QIODevice::WriteOnly);
+        if (!m_active)
+            probe.remove();
+    }
+    ~FolderRefusingNewFiles()
+    {
+        if (m_immutable)
+            QProcess::execute("chattr", {"-i", m_path});
+        if (!m_path.isEmpty())
+            QFile::setPermissions(
+                m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    bool Active() const { return m_active; }
+
+private:
+    QString m_path;
+    bool m_immutable = false;
+    bool m_active = false;
+};
+
+// A private system temporary folder (TMPDIR) while it lives, so a test sees exactly the files
+// that the code under test leaves there. Qt takes an empty TMPDIR as unset.
+class PrivateTempFolder {
+public:
+    PrivateTempFolder() { qputenv("TMPDIR", m_dir.path().toLocal8Bit()); }
+    ~PrivateTempFolder() { qputenv("TMPDIR", m_saved); }
+    QStringList Entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private:
+    QByteArray m_saved = qgetenv("TMPDIR");
+    QTemporaryDir m_dir;
+};
