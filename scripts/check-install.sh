@@ -66,7 +66,7 @@ Version: $version" ] || fail "package name or version"
 # Chinese and Japanese texts need a font with their characters.
 dpkg-deb --field "$deb" Recommends | grep -q fonts-noto-cjk || fail "no CJK font recommended"
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt5widgets5 libqwt-qt5-6 libc6; do
+for package in libqt5widgets5 libqwt-qt5-6 libpoppler-qt5-1 libc6; do
     grep -Eq "(^|, )$package \(>= [^)]+\)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 dpkg-deb -x "$deb" "$work/unpacked"

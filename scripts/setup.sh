@@ -12,7 +12,7 @@ build="${CURVESCOPE_BUILD_DIR:-$root/build}"
 
 packages=(
     g++ cmake make pkg-config git
-    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev libqwt-qt5-dev
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev libqwt-qt5-dev libpoppler-qt5-dev
     qttranslations5-l10n
     xvfb xauth x11-utils x11-apps xdotool imagemagick
     desktop-file-utils libxml2-utils appstream dpkg-dev shared-mime-info file

@@ -1,7 +1,9 @@
 // The export commands of the main window on real trend sets: the CSV save dialog with its layout
-// choice, CSV files of every recording kind, plot files in each offered format, refusals and
-// failures with their messages, and the clipboard picture.
+// choice, CSV files of every recording kind, plot files in each offered format, refusals, failures
+// on a full disk and in a folder that refuses new files with their messages, and the clipboard
+// picture.
 
+#include "FileFailures.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
 #include "PlotFileWriter.h"
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(TrendSetFiles::read(target), expected);
     }
 
-    void canceledOrFailed()
+    void canceled()
     {
         Session session(m_dir.filePath("speed.tlx"));
         QVERIFY(session.loaded);
@@ -165,15 +167,6 @@ private slots:
         // Nothing is remembered: the next export again proposes Time/Data Pairs.
         QCOMPARE(session.layouts.value(0), QString("Chose CSV Format: Time/Data Pairs 10"));
         QCOMPARE(session.catcher.messages(), QStringList());
-        // A folder below a plain file cannot exist, not even for the super-user.
-        QVERIFY(session.Run("ExportCsv", m_dir.filePath("speed.tlx/out.csv")));
-        QVERIFY(session.Run("ExportPlot", m_dir.filePath("speed.tlx/plot.svg")));
-        QCOMPARE(session.catcher.messages(),
-            QStringList({Failed("CSV export failed|Unable to write data to file '%1' !\n",
-                             m_dir.filePath("speed.tlx/out.csv")),
-                Failed("Plot export failed|Unable to write the plot to file '%1' !\n",
-                    m_dir.filePath("speed.tlx/plot.svg"))}));
-        QVERIFY(!QApplication::overrideCursor());
     }
 
     void plotFiles_data()
@@ -200,15 +193,10 @@ private slots:
             "Export File Name|" + m_dir.filePath("firing_angles.png") + "|Images (*."
                 + accepted.join(" *.") + ");;" + Documents);
         accepted += QStringList {"svg", "ps", "pdf"};
-        // Other suffixes, in any other case too, are refused. Qwt 6.1 built with Qt 5 has no
-        // PostScript output and writes nothing for ps; the user is told so instead of finding
-        // no file. The earlier file stays in both cases.
+        // Other suffixes, in any other case too, are refused, and the earlier file stays.
         QStringList messages {Replace("Export File Name", name)};
         if (!accepted.contains(suffix))
             messages << Refusal.arg(QMessageBox::Critical).arg(suffix, accepted.join(' '));
-        else if (suffix == "ps")
-            messages << Failed(
-                "Plot export failed|Unable to write the plot to file '%1' !\n", target);
         QCOMPARE(session.catcher.messages(), messages);
         QCOMPARE(QDir(m_out.path()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
             QStringList());
@@ -217,10 +205,16 @@ private slots:
             QCOMPARE(bytes, QByteArray("earlier file"));
             return;
         }
-        // 300 x 200 mm at 170 dots per inch; documents in whole points.
+        // 300 x 200 mm at 170 dots per inch; documents in whole points. Regression: Qwt 6.1 on
+        // Qt 5 writes no PostScript, and every ps export failed.
         if (suffix == "svg" || suffix == "pdf") {
             QVERIFY(bytes.contains(suffix == "svg" ? "<svg viewBox=\"0 0 2007.87 1338.58\""
                                                    : "/MediaBox [0 0 850.000000 567.000000]"));
+        } else if (suffix == "ps") {
+            QVERIFY(bytes.startsWith("%!PS"));
+            QVERIFY(bytes.contains("\n%%BoundingBox: 0 0 850 567\n%%Pages: 1\n"));
+            QVERIFY(
+                QString(bytes).contains(QRegularExpression("\n%%DocumentMedia: \\S+ 850 567 ")));
         } else {
             QImageReader reader(target);
             QCOMPARE(reader.format(), suffix == "jpg" ? QByteArray("jpeg") : suffix.toLatin1());
@@ -234,36 +228,67 @@ private slots:
         QVERIFY(!PlotFileWriter::IsComplete(target, suffix));
     }
 
-    // Regression: every export failed in a folder that lets existing files be overwritten only,
-    // as on shares where users may update their own files only. Root ignores the permission
-    // bits; for root the folder is made immutable as well.
-    void folderThatRefusesNewFiles()
+    void failedExportKeepsEarlierFile_data()
     {
+        // The file, where it goes, and whether the disk is full (a file size limit below the
+        // size of every exported file).
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("diskFull");
+        for (const char* name : {"speed.csv", "plot.png", "plot.ps"}) {
+            for (const char* target : {"new", "replaced", "in place"})
+                QTest::addRow("%s %s, disk full", name, target) << name << target << true;
+            for (const char* target : {"in place", "new in place"})
+                QTest::addRow("%s %s", name, target) << name << target << false;
+        }
+    }
+
+    // Regression: in a folder that lets existing files be rewritten but refuses new ones (shares
+    // where users may update their own files), a full disk cut the earlier CSV to a fragment.
+    void failedExportKeepsEarlierFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, target);
+        QFETCH(bool, diskFull);
+        const bool csv = name.endsWith("csv");
+        const bool exists = !target.startsWith("new");
+        // Longer than any new file, so rewriting it in place must also cut it short.
+        const QByteArray earlier = exists ? QByteArray(300000, 'e') : "<missing>";
         QTemporaryDir folder;
-        for (const char* name : {"speed.csv", "plot.png"})
-            QVERIFY(TrendSetFiles::write(folder.path(), name, "earlier file"));
-        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const bool immutable = QProcess::execute("chattr", {"-f", "+i", folder.path()}) == 0;
-        const auto unlock = qScopeGuard([&folder, immutable] {
-            if (immutable)
-                QProcess::execute("chattr", {"-i", folder.path()});
-            QFile::setPermissions(folder.path(),
-                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        });
-        if (QFile(folder.filePath(".probe")).open(QIODevice::WriteOnly))
+        const QString path = folder.filePath(name);
+        if (exists)
+            QVERIFY(TrendSetFiles::write(folder.path(), name, earlier));
+        const FolderRefusingNewFiles locked(folder.path(), target.endsWith("in place"));
+        if (target.endsWith("in place") && !locked.Active())
             QSKIP("no way to make a folder that refuses new files here");
+        PrivateTempFolder temp;
         Session session(m_dir.filePath("speed.tlx"));
-        for (const char* name : {"speed.csv", "plot.png", "new.csv", "new.png"})
-            QVERIFY(session.Run(
-                QString(name).endsWith("csv") ? "ExportCsv" : "ExportPlot", folder.filePath(name)));
-        QCOMPARE(TrendSetFiles::read(folder.filePath("speed.csv")), SpeedPairs);
-        QVERIFY(PlotFileWriter::IsComplete(folder.filePath("plot.png"), "png"));
-        // A new file there is a real failure, and the temporary file made elsewhere is gone.
-        QCOMPARE(session.catcher.messages().mid(2).join('\n').count("export failed"), 2);
+        {
+            const FileSizeLimit disk(diskFull ? 64 : -1);
+            if (!disk.Active())
+                QSKIP("no file size limit on this system");
+            QVERIFY(session.Run(csv ? "ExportCsv" : "ExportPlot", path));
+        }
+        const bool written = target == "in place" && !diskFull;
+        QStringList messages;
+        if (exists)
+            messages << Replace(csv ? "Save File" : "Export File Name", name);
+        if (!written)
+            messages << Failed(csv ? "CSV export failed|Unable to write data to file '%1' !\n"
+                                   : "Plot export failed|Unable to write the plot to file '%1' !\n",
+                path);
+        QCOMPARE(session.catcher.messages(), messages);
+        QVERIFY(!QApplication::overrideCursor());
+        const QByteArray bytes = TrendSetFiles::read(path);
+        if (!written)
+            QCOMPARE(bytes, earlier);
+        else if (csv)
+            QCOMPARE(bytes, SpeedPairs);
+        else
+            QVERIFY(PlotFileWriter::IsComplete(path, QFileInfo(name).suffix()));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList({"plot.png", "speed.csv"}));
-        QCOMPARE(QDir(QDir::tempPath()).entryList({".curvescope-*"}, QDir::Files | QDir::Hidden),
-            QStringList());
+            exists ? QStringList {name} : QStringList());
+        QCOMPARE(temp.Entries(), QStringList());
     }
 
     void clipboardFollowsWindowSize()

@@ -9,8 +9,50 @@
 #include <QImageReader>
 #include <QSizeF>
 #include <QTemporaryFile>
+#include <memory>
+#include <poppler-qt5.h>
 #include <qwt_plot.h>
 #include <qwt_plot_renderer.h>
+
+namespace {
+
+// A temporary file with the given suffix beside the target, or in the system's temporary folder
+// where the target's folder refuses new files but the target itself exists.
+bool OpenTemporary(QTemporaryFile& file, const QFileInfo& target, const QString& suffix)
+{
+    const QString pattern = QLatin1String("/.curvescope-XXXXXX.") + suffix;
+    file.setFileTemplate(target.absolutePath() + pattern);
+    if (file.open()) {
+        file.close();
+        return true;
+    }
+    file.setFileTemplate(QDir::tempPath() + pattern);
+    if (!target.isFile() || !file.open())
+        return false;
+    file.close();
+    return true;
+}
+
+// One PostScript page of the PDF's page size, in vector form as the PDF draws it.
+bool ConvertToPostScript(const QString& pdfPath, const QString& psPath, const QString& title)
+{
+    const std::unique_ptr<Poppler::Document> document(Poppler::Document::load(pdfPath));
+    if (!document || document->isLocked() || document->numPages() != 1)
+        return false;
+    const std::unique_ptr<Poppler::Page> page(document->page(0));
+    const std::unique_ptr<Poppler::PSConverter> converter(document->psConverter());
+    if (!page || !converter)
+        return false;
+    const QSizeF points = page->pageSizeF();
+    converter->setOutputFileName(psPath);
+    converter->setPageList({1});
+    converter->setPaperWidth(qRound(points.width()));
+    converter->setPaperHeight(qRound(points.height()));
+    converter->setTitle(title);
+    return converter->convert();
+}
+
+} // namespace
 
 bool PlotFileWriter::IsComplete(const QString& path, const QString& suffix)
 {
@@ -53,38 +95,34 @@ bool PlotFileWriter::IsComplete(const QString& path, const QString& suffix)
 
 bool PlotFileWriter::Write(QwtPlot* plot, const QString& fileName)
 {
-    // The temporary file keeps the target's suffix: the renderer picks the format from it. It
-    // lies beside the target unless that folder refuses new files; then the system's temporary
-    // folder holds it, and the target is overwritten directly.
+    // Qwt writes no PostScript with Qt 5: the PDF it renders is converted. Every other format
+    // is rendered as it is, the renderer picking it from the temporary file's suffix.
     const QFileInfo target(fileName);
-    const QString pattern = QLatin1String("/.curvescope-XXXXXX.") + target.suffix();
-    QTemporaryFile rendered(target.absolutePath() + pattern);
-    if (!rendered.open()) {
-        rendered.setFileTemplate(QDir::tempPath() + pattern);
-        if (!target.isFile() || !rendered.open())
-            return false;
-    }
-    rendered.close();
-
+    const bool postScript = target.suffix() == QLatin1String("ps");
+    const QString renderedSuffix = postScript ? QStringLiteral("pdf") : target.suffix();
+    QTemporaryFile rendered;
+    if (!OpenTemporary(rendered, target, renderedSuffix))
+        return false;
     QwtPlotRenderer renderer;
     renderer.renderDocument(plot, rendered.fileName(), QSizeF(WidthMm, HeightMm), Resolution);
-    if (!IsComplete(rendered.fileName(), target.suffix()))
+    if (!IsComplete(rendered.fileName(), renderedSuffix))
+        return false;
+    QTemporaryFile converted;
+    if (postScript
+        && (!OpenTemporary(converted, target, target.suffix())
+            || !ConvertToPostScript(rendered.fileName(), converted.fileName(), target.fileName())
+            || !IsComplete(converted.fileName(), target.suffix())))
         return false;
 
-    // Replaced in one step on every platform, keeping the target's permissions.
-    QFile source(rendered.fileName());
+    QFile source(postScript ? converted.fileName() : rendered.fileName());
     ReplacingFile destination(fileName);
     if (!source.open(QIODevice::ReadOnly) || !destination.Open())
         return false;
     QByteArray block;
-    while (!(block = source.read(1 << 20)).isEmpty()) {
-        if (destination.Device()->write(block) != block.size()) {
-            destination.CancelWriting();
-            destination.Commit();
-            return false;
-        }
-    }
-    if (source.error() != QFileDevice::NoError)
+    bool copied = true;
+    while (copied && !(block = source.read(1 << 20)).isEmpty())
+        copied = destination.Device()->write(block) == block.size();
+    if (!copied || source.error() != QFileDevice::NoError)
         destination.CancelWriting();
     return destination.Commit();
 }

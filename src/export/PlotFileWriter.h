@@ -5,9 +5,9 @@
 class QwtPlot;
 
 // Writes a plot into an image or document file, 300 × 200 mm at 170 dpi, in the format that the
-// file's suffix names. The plot is rendered into a temporary file beside the target and moved
-// into place only once it is complete, so a failed export never destroys an earlier file of
-// that name. In a folder that refuses new files an existing target is overwritten directly.
+// file's suffix names; PostScript is converted from the PDF rendering. The plot is rendered into
+// a temporary file and replaces the target only once it is complete (see ReplacingFile), so a
+// failed export never destroys an earlier file of that name.
 class PlotFileWriter {
 public:
     static constexpr double WidthMm = 300.0;
