@@ -3,9 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
-#include <QtGlobal>
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
@@ -18,7 +16,7 @@
 // Active() is false elsewhere.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(qint64 bytes)
+    explicit FileSizeLimit([[maybe_unused]] qint64 bytes)
     {
 #ifdef Q_OS_UNIX
         m_handler = std::signal(SIGXFSZ, SIG_IGN);
@@ -26,8 +24,6 @@ public:
         rlimit limit = m_saved;
         limit.rlim_cur = bytes < 0 ? m_saved.rlim_cur : rlim_t(bytes);
         m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-#else
-        Q_UNUSED(bytes);
 #endif
     }
     ~FileSizeLimit()
@@ -86,10 +82,7 @@ class PrivateTempFolder {
 public:
     PrivateTempFolder() { qputenv("TMPDIR", m_dir.path().toLocal8Bit()); }
     ~PrivateTempFolder() { qputenv("TMPDIR", m_saved); }
-    QStringList Entries() const
-    {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
+    QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
 private:
     QByteArray m_saved = qgetenv("TMPDIR");
