@@ -15,6 +15,7 @@
 #include <qwt_painter.h>
 #include <qwt_point_mapper.h>
 #include <qwt_scale_map.h>
+#include <qwt_text.h>
 
 namespace {
 
@@ -233,8 +234,10 @@ bool AllMapped(const TrendSeriesData& series, const QwtScaleMap& yMap, int from,
 
 } // namespace
 
+// Curve titles are cylinder names from the configuration: shown as written, never as markup
+// (which would also load any picture that a name points at).
 TrendCurve::TrendCurve(const QString& title)
-    : QwtPlotCurve(title)
+    : QwtPlotCurve(QwtText(title, QwtText::PlainText))
 {
 }
 
