@@ -167,6 +167,16 @@ private slots:
         // Nothing is remembered: the next export again proposes Time/Data Pairs.
         QCOMPARE(session.layouts.value(0), QString("Chose CSV Format: Time/Data Pairs 10"));
         QCOMPARE(session.catcher.messages(), QStringList());
+        // A folder below a plain file cannot exist, not even for the super-user. The names look
+        // like markup and show as written.
+        QVERIFY(session.Run("ExportCsv", m_dir.filePath("speed.tlx/<b>out.csv")));
+        QVERIFY(session.Run("ExportPlot", m_dir.filePath("speed.tlx/<b>plot.svg")));
+        QCOMPARE(session.catcher.messages(),
+            QStringList({Failed("CSV export failed|Unable to write data to file '%1' !\n",
+                             m_dir.filePath("speed.tlx/<b>out.csv")),
+                Failed("Plot export failed|Unable to write the plot to file '%1' !\n",
+                    m_dir.filePath("speed.tlx/<b>plot.svg"))}));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void plotFiles_data()

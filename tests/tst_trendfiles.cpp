@@ -145,9 +145,9 @@ private slots:
         QTest::newRow("key inside a line, first one counts, value runs to the LF") << QByteArray(
             "x DateTime=A\nDateTime=B\nfoo DeviceType=3\nDeviceId=7 \nDeviceId=8\n"
             "NumberCylinder=2\nDataFormat=1 DeviceType=4\n") << "0 a 3 7 2 0 # 0,# 1||";
-        QTest::newRow("NUL ends the text") << QByteArray(
-            "DateTime=1\nDeviceType=1\nDeviceId=1\n\0NumberCylinder=2\nDataFormat=1\n", 61)
-                                           << "0 1 1 1 -1 2 ||";
+        // Regression: the padding of a valid text made the file too large.
+        QTest::newRow("text ends at the first NUL")
+            << Usual + '\0' + "CylinderNames=a,b\n" + QByteArray(2 << 20, '\0') << usual;
         QTest::newRow("empty file") << QByteArray() << "0 ffffffffffffffff 9 -1 -1 2 ||";
         QTest::newRow("blanks, sign and 0x as Qt reads them") << QByteArray(
             "DateTime= 0x1F \nDeviceType=+2\nDeviceId= 7\nNumberCylinder=03\nDataFormat=-1\n")

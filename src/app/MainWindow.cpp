@@ -167,10 +167,9 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    // The file may have been replaced since the drag entered (by a pipe, say, that would block
-    // the reading): the drag rules are asked again for what is there now.
+    // The drag rules were checked when the drag entered. Should the file have been replaced since
+    // (by a pipe, say), the opening finds it and reports it; nothing waits for a writer.
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !IsReadableTrendFile(urls.first().toLocalFile()))
-        return;
-    LoadTrendSet(urls.first().toLocalFile());
+    if (!urls.isEmpty())
+        LoadTrendSet(urls.first().toLocalFile());
 }

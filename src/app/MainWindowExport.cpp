@@ -7,6 +7,7 @@
 #include "CCsvWriter.h"
 #include "ConfigurationReader.h"
 #include "DatafileReaderInterface.h"
+#include "PlainMessageBox.h"
 #include "PlotExportFormats.h"
 #include "PlotFileWriter.h"
 #include "RecordingView.h"
@@ -18,7 +19,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QMessageBox>
 #include <QPixmap>
 #include <qwt_plot.h>
 #include <qwt_plot_renderer.h>
@@ -61,7 +61,7 @@ void MainWindow::ExportCsv()
     QApplication::restoreOverrideCursor();
 
     if (!written)
-        QMessageBox::critical(this, tr("CSV export failed"),
+        PlainMessageBox::Critical(this, tr("CSV export failed"),
             tr("Unable to write data to file '%1' !\n").arg(fileName));
 }
 
@@ -99,7 +99,8 @@ void MainWindow::ExportPlot()
 
     const QString suffix = QFileInfo(fileName).suffix();
     if (!formats.Accepts(suffix)) {
-        QMessageBox::critical(this, tr("Unsupported image format"), formats.RefusalText(suffix));
+        PlainMessageBox::Critical(
+            this, tr("Unsupported image format"), formats.RefusalText(suffix));
         return;
     }
 
@@ -107,7 +108,7 @@ void MainWindow::ExportPlot()
     const bool written = PlotFileWriter::Write(plot, fileName);
     QApplication::restoreOverrideCursor();
     if (!written)
-        QMessageBox::critical(this, tr("Plot export failed"),
+        PlainMessageBox::Critical(this, tr("Plot export failed"),
             tr("Unable to write the plot to file '%1' !\n").arg(fileName));
 }
 

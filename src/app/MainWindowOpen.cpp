@@ -6,13 +6,13 @@
 #include "ConfigurationReader.h"
 #include "DatafileReaderThreeColumns.h"
 #include "DatafileReaderTwoColumns.h"
+#include "PlainMessageBox.h"
 #include "TrendFileNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include <new>
 
@@ -66,7 +66,7 @@ bool MainWindow::LoadTrendSet(const QString& path)
 
     if (!m_configuration->ReadFile(configurationPath)) {
         m_configuration.reset();
-        QMessageBox::critical(this, tr("Missing configuration file"),
+        PlainMessageBox::Critical(this, tr("Missing configuration file"),
             tr("Unable to read configuration from %1!\nThe configuration file %1 must be present "
                "in the same folder as the selected data file and it must be readable.")
                 .arg(ConfigurationFileName));
@@ -74,7 +74,7 @@ bool MainWindow::LoadTrendSet(const QString& path)
     }
     if (!m_configuration->IsValid()) {
         m_configuration.reset();
-        QMessageBox::critical(this, tr("Invalid configuration"),
+        PlainMessageBox::Critical(this, tr("Invalid configuration"),
             tr("Unable to read configuration from %1!\nConfiguration is invalid.")
                 .arg(ConfigurationFileName));
         return false;
@@ -96,7 +96,7 @@ bool MainWindow::LoadTrendSet(const QString& path)
     if (!plotted) {
         m_configuration.reset();
         m_dataReader.reset();
-        QMessageBox::critical(this, tr("Plot failed"), tr("Unable to plot data"));
+        PlainMessageBox::Critical(this, tr("Plot failed"), tr("Unable to plot data"));
         return false;
     }
 
@@ -108,7 +108,7 @@ bool MainWindow::LoadTrendSet(const QString& path)
 bool MainWindow::ReadDataFile(const QString& path)
 {
     if (path.isNull()) {
-        QMessageBox::critical(this, tr("No file"), tr("No file selected."));
+        PlainMessageBox::Critical(this, tr("No file"), tr("No file selected."));
         return false;
     }
 
@@ -116,12 +116,12 @@ bool MainWindow::ReadDataFile(const QString& path)
     const FileClass fileClass = ClassifyFileName(path);
     switch (fileClass.type) {
     case FileClass::ConfigurationFile:
-        QMessageBox::warning(this, tr("Config file selected"),
+        PlainMessageBox::Warning(this, tr("Config file selected"),
             tr("You have selected a configuration file:\n") + m_configuration->ToString()
                 + tr("\nPlease open a data file if you want to see a plot."));
         return false;
     case FileClass::Unrecognised:
-        QMessageBox::critical(this, tr("Unknown file selected"),
+        PlainMessageBox::Critical(this, tr("Unknown file selected"),
             tr("Unknown file name %1, cannot read data!\nPlease do not rename any tlx files  "
                "created by your Visorix device.")
                 .arg(fileName));
@@ -137,12 +137,12 @@ bool MainWindow::ReadDataFile(const QString& path)
 
     if (!m_dataReader->ReadFile(
             path, m_configuration->GetStartTime(), m_configuration->GetNumberOfCylinders())) {
-        QMessageBox::critical(
+        PlainMessageBox::Critical(
             this, tr("Reading file failed"), tr("Unable to read data from file %1!").arg(path));
         return false;
     }
     if (m_dataReader->IsEmpty()) {
-        QMessageBox::critical(this, tr("Data file is empty"),
+        PlainMessageBox::Critical(this, tr("Data file is empty"),
             tr("File %1 does not contain any usable data.").arg(fileName));
         return false;
     }

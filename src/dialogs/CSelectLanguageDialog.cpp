@@ -1,6 +1,7 @@
 #include "CSelectLanguageDialog.h"
 
 #include "ApplicationIdentity.h"
+#include "PlainMessageBox.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
@@ -125,7 +125,7 @@ void CSelectLanguageDialog::setLanguage(int a_eLanguage)
         QSettings settings;
         settings.setValue(ApplicationIdentity::LanguageKey, a_eLanguage);
     }
-    QMessageBox::information(this, tr("Information"),
+    PlainMessageBox::Information(this, tr("Information"),
         tr("The selected language will be used when the program is started the next time."));
     accept();
 }

@@ -1,3 +1,4 @@
+#include "PlainMessageBox.h"
 #include "StartupLanguage.h"
 
 #include "ApplicationIdentity.h"
@@ -5,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
-#include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
 
@@ -15,7 +15,7 @@ namespace {
 // The one message of the start-up step; the program then runs in English, also next time.
 void ReportMissingLanguage(const QString& name, QSettings* settings)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Error"),
+    PlainMessageBox::Critical(nullptr, QStringLiteral("Error"),
         QStringLiteral("Could not load language data for %1.\nSwitching to English.").arg(name));
     settings->setValue(ApplicationIdentity::LanguageKey, static_cast<int>(QLocale::English));
 }

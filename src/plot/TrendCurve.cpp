@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <qwt_clipper.h>
 #include <qwt_painter.h>
 #include <qwt_point_mapper.h>
 #include <qwt_scale_map.h>
+#include <qwt_text.h>
 
 namespace {
 
@@ -52,13 +54,13 @@ public:
 
     // first and last bound the column; minIndex and maxIndex are the extremes of the samples
     // from first + 2 to last - 2 (any value when there are none). A column at an infinite
-    // position or with an infinite value among the samples that the reduction looks at keeps all
-    // its samples: Qwt maps infinities to arbitrary far-off pixels, so the order of the values
-    // says nothing about the order of the pixels there.
+    // position or with a value off the value map (infinite, or too large for the scale) among
+    // the samples that the reduction looks at keeps all its samples: such values are drawn at the
+    // canvas edge, so the order of the values says nothing about the order of the pixels there.
     void Column(double column, int first, int minIndex, int maxIndex, int last)
     {
         if (last - first < 4 || !std::isfinite(column)
-            || !AllFinite({first, first + 1, minIndex, maxIndex, last - 1, last})) {
+            || !AllMapped({first, first + 1, minIndex, maxIndex, last - 1, last})) {
             for (int i = first; i <= last; ++i)
                 Append(i);
             return;
@@ -103,11 +105,11 @@ public:
     }
 
 private:
-    bool AllFinite(std::initializer_list<int> indices) const
+    bool AllMapped(std::initializer_list<int> indices) const
     {
         bool finite = true;
         for (const int i : indices)
-            finite &= std::isfinite(m_y[i]);
+            finite &= std::isfinite(m_yMap.transform(m_y[i]));
         return finite;
     }
 
@@ -216,10 +218,26 @@ void DrawOutlinedPolyline(QPainter* painter, const QPolygonF& polyline)
     painter->setPen(pen);
 }
 
+// Whether no value from..to maps to an infinite pixel.
+bool AllMapped(const TrendSeriesData& series, const QwtScaleMap& yMap, int from, int to)
+{
+    constexpr double Largest = std::numeric_limits<double>::max();
+    if (series.ValuesFinite() && !std::isinf(yMap.transform(Largest))
+        && !std::isinf(yMap.transform(-Largest)))
+        return true;
+    const double* y = series.Values().constData();
+    bool mapped = true;
+    for (int i = from; i <= to; ++i)
+        mapped &= !std::isinf(yMap.transform(y[i]));
+    return mapped;
+}
+
 } // namespace
 
+// Curve titles are cylinder names from the configuration: shown as written, never as markup
+// (which would also load any picture that a name points at).
 TrendCurve::TrendCurve(const QString& title)
-    : QwtPlotCurve(title)
+    : QwtPlotCurve(QwtText(title, QwtText::PlainText))
 {
 }
 
@@ -281,13 +299,13 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         if (!raster && to - from + 1 <= 6.0 * canvasRect.width() * scale * columnsPerDeviceUnit)
             reduce = false;
     }
-    if (!reduce) {
+    const TrendSeriesData* series = Series();
+    if (!reduce && (series == nullptr || AllMapped(*series, yMap, from, to))) {
         m_lastDrawnPointCount = to - from + 1;
         QwtPlotCurve::drawLines(painter, xMap, yMap, canvasRect, from, to);
         return;
     }
 
-    const TrendSeriesData* series = Series();
     const double* x = series->Times().constData();
     const double* y = series->Values().constData();
     const MinMaxIndex& index = series->ValueIndex();
@@ -305,7 +323,12 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     ColumnEmitter columns(reduced, x, y, yMap, align);
 
     const bool increasingMap = (xMap.p2() - xMap.p1()) * (xMap.s2() - xMap.s1()) > 0.0;
-    if (series->TimesNonDecreasing() && increasingMap) {
+    if (!reduce) {
+        // Few samples, or a fill or fit that needs them all, with values off the value map.
+        reduced.reserve(to - from + 1);
+        for (int i = from; i <= to; ++i)
+            columns.Single(i);
+    } else if (series->TimesNonDecreasing() && increasingMap) {
         // Columns grow with the index: find the visible ones by binary search and keep one
         // sample on each side, whose segments lead into the canvas.
         const double firstColumn = align
@@ -371,6 +394,17 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     m_lastDrawnPointCount = reduced.size();
     if (reduced.isEmpty())
         return;
+
+    // Qwt would map an infinite value to an infinite pixel and round that to an arbitrary one.
+    // Such a sample is drawn on the canvas edge on its side, at its time: a stroke to the edge,
+    // and a run of them a line along it. On whole pixels the bottom edge is the last row inside.
+    const double top = canvasRect.top();
+    const double bottom = align ? canvasRect.bottom() - 1.0 : canvasRect.bottom();
+    for (QPointF& point : reduced) {
+        const double row = yMap.transform(point.y());
+        if (std::isinf(row))
+            point.setY(yMap.invTransform(row < 0.0 ? top : bottom));
+    }
 
     // From here on exactly what QwtPlotCurve does with the full series.
     const QwtPointSeriesData reducedSeries(reduced);

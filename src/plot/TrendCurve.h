@@ -6,15 +6,17 @@
 
 class TrendSeriesData;
 
-// A plot curve for long trend recordings. It is a plain QwtPlotCurve (style, pen, legend,
-// samples and bounding rectangle behave as with setSamples) whose line drawing paints only what
-// the output can show: per column of the visible range it keeps the first and the last sample,
-// their neighbours and the smallest and the largest sample between them, so a spike of a single
-// sample never disappears, and draws that polyline through Qwt's own mapping, clipping and
-// painting. Columns are found by binary search when the times never decrease (checked once per
-// curve) and the extremes come from a min/max index, so a repaint costs about the same for a
-// thousand samples as for sixty million. Times out of order merge runs of consecutive samples
-// that fall into the same column instead.
+// A plot curve for long trend recordings. It is a plain QwtPlotCurve (style, pen, legend and
+// samples behave as with setSamples; the bounding rectangle covers the finite values only, the
+// title is plain text) whose line drawing paints only what the output can show: per column of the
+// visible range it keeps the first and the last sample, their neighbours and the smallest and the
+// largest sample between them, so a spike of a single sample never disappears, and draws that
+// polyline through Qwt's own mapping, clipping and painting. Columns are found by binary search
+// when the times never decrease (checked once per curve) and the extremes come from a min/max
+// index, so a repaint costs about the same for a thousand samples as for sixty million. Times out
+// of order merge runs of consecutive samples that fall into the same column instead. A value that
+// the scale cannot map to a pixel (an infinity) is drawn as a stroke to the canvas edge on its
+// side, at its time.
 //
 // On painters that map to whole device pixels (widgets, pixmaps, images at the plot's own
 // resolution) a column is one pixel and the picture equals the full drawing. A scaled painter on

@@ -18,32 +18,29 @@ TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<dou
         ordered &= x[i] >= x[i - 1];
     m_nonDecreasing = ordered;
 
-    // Infinities (the readers keep them) and NaN make the rectangle that Qwt computes depend on
-    // the order of the samples through QRectF's arithmetic on them. The zoom base has to be what
-    // a plain curve gives, so such data gets Qwt's own computation. v - v is 0 for numbers only.
+    // The bounding rectangle is what the automatic scaling and the zoom base start from. It
+    // spans the times of all samples and the finite values: one infinite value (the readers keep
+    // them) would give the value axis an infinite range, on which Qwt builds ticks until memory
+    // runs out. v - v is 0 for numbers only.
     const double* y = m_values.constData();
     bool finite = true;
     for (int i = 0; i < count; ++i)
-        finite &= x[i] - x[i] == 0.0 && y[i] - y[i] == 0.0;
-    if (!finite) {
-        d_boundingRect = qwtBoundingRect(*this);
-        return;
-    }
+        finite &= y[i] - y[i] == 0.0;
+    m_valuesFinite = finite;
 
-    // The bounding rectangle without visiting every sample through a virtual call, as the
-    // default of QwtSeriesData would: the value index knows the extremes, ordered times have
-    // theirs at the ends.
+    // Without visiting every sample through a virtual call, as the default of QwtSeriesData
+    // would: ordered times have their extremes at the ends, the value index knows the rest.
     bool haveX = false;
     double minX = 0.0;
     double maxX = 0.0;
-    if (ordered && count > 0) {
+    if (ordered && count > 0 && std::isfinite(x[0]) && std::isfinite(x[count - 1])) {
         minX = x[0];
         maxX = x[count - 1];
         haveX = true;
     } else {
         for (int i = 0; i < count; ++i) {
             const double t = x[i];
-            if (std::isnan(t))
+            if (!std::isfinite(t))
                 continue;
             minX = haveX ? std::min(minX, t) : t;
             maxX = haveX ? std::max(maxX, t) : t;
@@ -53,19 +50,32 @@ TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<dou
     bool haveY = false;
     double minY = 0.0;
     double maxY = 0.0;
-    if (count > 0) {
+    if (finite && count > 0) {
         int minIndex = 0;
         int maxIndex = 0;
         m_valueIndex.Find(0, count - 1, minIndex, maxIndex);
-        minY = m_values.at(minIndex);
-        maxY = m_values.at(maxIndex);
-        haveY = !std::isnan(minY) && !std::isnan(maxY);
+        minY = y[minIndex];
+        maxY = y[maxIndex];
+        haveY = true;
+    } else {
+        for (int i = 0; i < count; ++i) {
+            const double v = y[i];
+            if (!std::isfinite(v))
+                continue;
+            minY = haveY ? std::min(minY, v) : v;
+            maxY = haveY ? std::max(maxY, v) : v;
+            haveY = true;
+        }
     }
+    // Qwt's scale arithmetic (the range, its steps, a margin of a step) has to stay finite: values
+    // beyond the limit count as at the limit, and are drawn like values off the canvas.
+    minY = std::max(-ValueLimit, std::min(minY, ValueLimit));
+    maxY = std::max(-ValueLimit, std::min(maxY, ValueLimit));
 
-    if (haveX && haveY)
-        d_boundingRect = QRectF(minX, minY, maxX - minX, maxY - minY);
-    else
-        d_boundingRect = QRectF(1.0, 1.0, -2.0, -2.0); // Qwt's "no bounds"
+    // A negative extent is Qwt's "no bounds" for that direction: a curve without a single finite
+    // value leaves the value axis to the other curves, or to Qwt's default range.
+    d_boundingRect = QRectF(haveX ? minX : 1.0, haveY ? minY : 1.0, haveX ? maxX - minX : -2.0,
+        haveY ? maxY - minY : -2.0);
 }
 
 size_t TrendSeriesData::size() const

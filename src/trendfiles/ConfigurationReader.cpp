@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 
+#include <cstring>
 #include <new>
 
 namespace {
@@ -52,20 +53,27 @@ bool ConfigurationReader::ReadFile(const QString& path)
         QFile file(path);
         if (!RegularFile::Open(&file, QIODevice::Text))
             return false;
-        // One byte more than allowed tells a file that is too large without reading it whole, also
-        // when it grows after its size was taken.
-        const QByteArray bytes
-            = file.size() > MaxFileSize ? QByteArray() : file.read(MaxFileSize + 1);
-        const bool tooLarge = bytes.size() > MaxFileSize || !file.atEnd();
+        // The device pads some files with NUL bytes: the text ends at the first one, and nothing
+        // behind it is read, however long the file is. One byte more than allowed tells a text
+        // that is too long without reading it whole.
+        QByteArray bytes;
+        bool ended = false;
+        while (!ended && bytes.size() <= MaxFileSize) {
+            char chunk[4096];
+            const qint64 wanted = qMin<qint64>(sizeof chunk, MaxFileSize + 1 - bytes.size());
+            const qint64 got = file.read(chunk, wanted);
+            if (got <= 0)
+                break;
+            const char* nul = static_cast<const char*>(std::memchr(chunk, '\0', size_t(got)));
+            ended = nul != nullptr;
+            bytes.append(chunk, ended ? int(nul - chunk) : int(got));
+        }
         file.close();
-        if (tooLarge) {
+        if (bytes.size() > MaxFileSize) {
             m_valid = false;
             return true;
         }
-
-        // The device pads some files with NUL bytes: the text ends at the first one.
-        const int nul = bytes.indexOf('\0');
-        const QString content = QString::fromUtf8(bytes.constData(), nul < 0 ? bytes.size() : nul);
+        const QString content = QString::fromUtf8(bytes);
 
         const auto toHex = [](const QString& value, bool* ok) { return value.toLongLong(ok, 16); };
         const auto toDecimal = [](const QString& value, bool* ok) { return value.toInt(ok, 10); };

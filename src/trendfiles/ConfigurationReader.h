@@ -12,8 +12,8 @@ public:
     // costs a generated name here and a series in the data readers, and a corrupt count of
     // billions would exhaust memory long before anything could be shown.
     static constexpr int MaxNumberOfCylinders = 1024;
-    // A real configuration is a few hundred bytes; anything beyond this is not one and is refused
-    // as invalid instead of being read into memory.
+    // A real configuration is a few hundred bytes; a text (the bytes before the first NUL) longer
+    // than this is not one and is refused as invalid instead of being read into memory.
     static constexpr qint64 MaxFileSize = qint64(1) << 20;
 
     bool ReadFile(const QString& path);

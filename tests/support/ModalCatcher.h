@@ -33,8 +33,13 @@ private:
         auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
         if (dialog == nullptr || !dialog->isVisible())
             return;
+        // A text that the box takes for markup is marked: names in it do not show as written.
+        const bool markup = box != nullptr && box->textFormat() != Qt::PlainText
+            && (box->textFormat() == Qt::RichText || Qt::mightBeRichText(box->text()));
         if (box != nullptr)
-            m_messages << QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
+            m_messages << QString("%1|%2|%3")
+                              .arg(box->icon())
+                              .arg(box->windowTitle(), (markup ? "(markup) " : "") + box->text());
         if (box != nullptr && !box->buttons().isEmpty())
             box->buttons().first()->click();
         else if (fileDialog != nullptr && m_fileDialogHandler)
