@@ -114,6 +114,20 @@ void TimeAxisLabelFitter::PinRanges()
 
 bool TimeAxisLabelFitter::Fit()
 {
+    // Labels at the ends of the axis reach half their width beyond them, and Qwt takes that
+    // room from the canvas: with it the length of the axis would follow the ticks chosen for
+    // it, and a choice for one length could be wrong for the other. A permanent margin keeps
+    // the length whatever the ticks are: half a label at the right end, at the left end what
+    // the value axis above it leaves.
+    QwtScaleWidget* axis = m_plot->axisWidget(QwtPlot::xBottom);
+    const int halfLabel = (LabelWidth() + 1) / 2;
+    m_plot->updateLayout();
+    const int left = std::max(0, halfLabel - m_plot->axisWidget(QwtPlot::yLeft)->width());
+    int start = 0;
+    int end = 0;
+    axis->getMinBorderDist(start, end);
+    if (start != left || end != halfLabel)
+        axis->setMinBorderDist(left, halfLabel);
     m_plot->updateLayout();
     const QwtScaleDiv shown = m_plot->axisScaleDiv(QwtPlot::xBottom);
     const QwtScaleDiv ticks
