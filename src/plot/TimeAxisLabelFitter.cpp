@@ -130,9 +130,8 @@ bool TimeAxisLabelFitter::Fit()
         axis->setMinBorderDist(left, halfLabel);
     m_plot->updateLayout();
     const QwtScaleDiv shown = m_plot->axisScaleDiv(QwtPlot::xBottom);
-    const QwtScaleDiv ticks
-        = TicksFor(shown.interval(), std::abs(m_plot->canvasMap(QwtPlot::xBottom).pDist()),
-            m_plot->axisWidget(QwtPlot::xBottom)->width());
+    const QwtScaleDiv ticks = TicksFor(
+        shown.interval(), std::abs(m_plot->canvasMap(QwtPlot::xBottom).pDist()), axis->width());
     if (ticks.isEmpty() || ticks == shown)
         return false;
     PinRanges();
