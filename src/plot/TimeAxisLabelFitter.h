@@ -11,10 +11,11 @@ class QwtScaleWidget;
 // than a number, and the linear scale engine, left to its default of eight major steps, puts
 // them into each other on a narrow or zoomed plot; the axis then also asks for room for all of
 // them, which widens the window. The fitter chooses the ticks of the range the axis shows for
-// the length it has, whenever the plot is shown or resized or its range changes. It never
-// changes the range itself: before it replots, it pins both axes to the ranges they show, so
-// that the automatic scaling, which does not know the plot is zoomed or that a curve has just
-// been hidden, cannot pick new ones.
+// the length it has, whenever the plot is shown or resized or its range changes, and gives the
+// axis a permanent margin for its end labels so that this length does not follow the ticks.
+// It never changes the range itself: before it replots, it pins both axes to the ranges they
+// show, so that the automatic scaling, which does not know the plot is zoomed or that a curve
+// has just been hidden, cannot pick new ones.
 class TimeAxisLabelFitter : public QObject {
     Q_OBJECT
 
