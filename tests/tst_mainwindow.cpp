@@ -3,17 +3,25 @@
 // leads to (a plot or a message, and the state of the window). At the end the demo script
 // runs the real executable on a private X server: its window shows the demo set's speed curve.
 
+// Mouse events go through the window system's road, so that moves carry the pressed buttons
+// and reach the widget under the pointer, as a user's do.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "MainWindow.h"
 #include "ModalCatcher.h"
 #include "TipsAndTricks.h"
 #include "TrendPlot.h"
+#include "TrendPlotZoomer.h"
 #include "TrendSetFiles.h"
 
 #include <QtWidgets>
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
+#include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
+#include <qwt_scale_engine.h>
+#include <qwt_scale_map.h>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -361,6 +369,98 @@ private slots:
         window.OpenFileFromCommandLine(arguments.size(), argv.data());
         QVERIFY(commandsShow(window, accepted && messages == 0));
         QCOMPARE(catcher.messages().size(), messages);
+    }
+
+    void viewFollowsTheUserOnly_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file :
+            {"speed.tlx", "global_timing.tlx", "firing_angles.tlx", "secondary_voltages.tlx",
+                "analog_output.tlx", "knocking_intensity.tlx", "temperatures.tlx"})
+            QTest::newRow(file) << file;
+    }
+
+    // Zoom, pan, the mouse buttons and the legend change the axis ranges as described; hiding
+    // and showing curves and resizing the window never do, zoomed or not. The full view is the
+    // library's automatic scaling of all curves, when the plot opens and after the buttons.
+    void viewFollowsTheUserOnly()
+    {
+        QFETCH(QString, file);
+        MainWindow window;
+        window.resize(900, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window) && window.LoadTrendSet(Demo + file));
+        TrendPlot* plot = plotOf(window);
+        QWidget* canvas = plot->canvas();
+        const QwtPlotItemList curves = plot->itemList(QwtPlotItem::Rtti_PlotCurve);
+        QWidget* entry = qobject_cast<QwtLegend*>(plot->legend())
+                             ->legendWidget(plot->itemToInfo(curves.first()));
+        QRectF full;
+        for (QwtPlotItem* curve : curves)
+            full |= curve->boundingRect();
+        double x1 = full.left(), x2 = full.right(), y1 = full.top(), y2 = full.bottom(), step = 0;
+        QwtLinearScaleEngine().autoScale(8, x1, x2, step);
+        QwtLinearScaleEngine().autoScale(8, y1, y2, step);
+        full = QRectF(QPointF(x1, y1), QPointF(x2, y2));
+        // Between canvas pixels and axis values, with the maps of the moment.
+        const auto value = [plot](QPointF p) {
+            return QPointF(plot->canvasMap(QwtPlot::xBottom).invTransform(p.x()),
+                plot->canvasMap(QwtPlot::yLeft).invTransform(p.y()));
+        };
+        const auto pixel = [plot](QPointF v) {
+            return QPointF(plot->canvasMap(QwtPlot::xBottom).transform(v.x()),
+                plot->canvasMap(QwtPlot::yLeft).transform(v.y()));
+        };
+        const auto drag = [canvas](QPoint from, QPoint to, Qt::KeyboardModifiers keys) {
+            QTest::mousePress(canvas, Qt::LeftButton, keys, from);
+            QTest::mouseMove(canvas, (from + to) / 2);
+            QTest::mouseMove(canvas, to);
+            QTest::mouseRelease(canvas, Qt::LeftButton, keys, to);
+        };
+        QRectF zoomed;
+        QRectF expected = full;
+        for (const QString& step : QStringList {"open", "zoom", "zoom", "hide", "resize", "show",
+                 "resize", "middle", "right", "hide", "reshow", "resize", "show", "pan"}) {
+            const QPoint from(canvas->width() / 5, canvas->height() / 3);
+            const QPoint to(canvas->width() * 3 / 4, canvas->height() * 4 / 5);
+            double pixels = 1e-6; // how far off the view may end, on the canvas
+            if (step == "zoom" || step == "pan") {
+                const QPointF by = step == "pan" ? to - from : QPointF();
+                expected = step == "pan" ? QRectF(value(pixel(full.topLeft()) - by),
+                               value(pixel(full.bottomRight()) - by))
+                                         : QRectF(value(from), value(to)).normalized();
+                zoomed = zoomed.isNull() ? expected : zoomed;
+                drag(from, to, step == "pan" ? Qt::ControlModifier : Qt::NoModifier);
+                pixels = 1.5;
+            } else if (step == "hide" || step == "show") {
+                QTest::mouseClick(entry, Qt::LeftButton);
+                QCOMPARE(curves.first()->isVisible(), step == "show");
+            } else if (step == "resize") {
+                window.resize(
+                    window.width() == 900 ? 640 : 900, window.height() == 600 ? 520 : 600);
+            } else if (step == "reshow") {
+                window.hide();
+                window.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&window));
+            } else if (step == "middle" || step == "right") {
+                QTest::mouseClick(canvas, step == "middle" ? Qt::MiddleButton : Qt::RightButton,
+                    Qt::NoModifier, from);
+                expected = step == "middle" ? zoomed : full;
+                pixels = step == "middle" ? 1.5 : pixels;
+            }
+            QTest::qWait(20); // the time axis refits after changes of size and scale
+            const QwtInterval x = plot->axisInterval(QwtPlot::xBottom);
+            const QwtInterval y = plot->axisInterval(QwtPlot::yLeft);
+            const QRectF base = canvas->findChild<TrendPlot::TrendPlotZoomer*>()->zoomBase();
+            for (const QRectF& view :
+                {QRectF(QPointF(x.minValue(), y.minValue()), QPointF(x.maxValue(), y.maxValue())),
+                    step == "open" ? base : expected}) {
+                const QPointF a = pixel(view.topLeft()) - pixel(expected.topLeft());
+                const QPointF b = pixel(view.bottomRight()) - pixel(expected.bottomRight());
+                const double off = a.manhattanLength() + b.manhattanLength();
+                QVERIFY2(off <= pixels, qPrintable(QString("%1: %2 px off").arg(step).arg(off)));
+            }
+        }
     }
 
     // First use starts at home; closing without a choice changes nothing; a failed opening

@@ -1,6 +1,7 @@
 // The trend plot widget: curve colours, skipped series, legend, zoom base, the time axis labels
 // and the tracker text, in several time zones and under a German system locale.
 
+#include "PlotFileWriter.h"
 #include "TrendCurve.h"
 #include "TrendPlot.h"
 #include "TrendPlotZoomer.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QtTest>
 #include <qwt_legend.h>
-#include <qwt_legend_label.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_draw.h>
 #include <qwt_scale_widget.h>
@@ -21,13 +21,6 @@ using V = QVector<double>;
 QwtPlotCurve* CurveAt(const TrendPlot& plot, int i)
 {
     return static_cast<QwtPlotCurve*>(plot.itemList(QwtPlotItem::Rtti_PlotCurve).value(i));
-}
-
-QwtLegendLabel* LegendLabel(TrendPlot& plot, int curve)
-{
-    auto* legend = qobject_cast<QwtLegend*>(plot.legend());
-    return qobject_cast<QwtLegendLabel*>(
-        legend->legendWidget(plot.itemToInfo(CurveAt(plot, curve))));
 }
 
 TrendPlot::TrendPlotZoomer* ZoomerOf(TrendPlot& plot)
@@ -46,45 +39,26 @@ private slots:
     void curvesAndLegend();
     void labels_data();
     void labels();
-    void labelsNeverOverlap();
+    void labelsStayReadable();
     void infiniteAndHugeValues();
 };
 
 void TestTrendPlot::curvesAndLegend()
 {
-    for (const bool zoomed : {false, true}) {
-        TrendPlot plot;
-        plot.resize(900, 600);
-        // Either curve alone would give both axes another range: a rescale would show. The second
-        // one restarts the zoom stack from a base around both and shares its samples. Series
-        // without samples or of unequal lengths give no curve and take no colour.
-        plot.AddCurve({T0, T0 + 3600000}, {-1000, 5000}, QStringLiteral("Wide"));
-        const QList<QPair<V, V>> skipped {{{}, {}}, {{}, {1}}, {{T0, T0 + 1}, {1}}, {{T0}, {1, 2}}};
-        for (const auto& series : skipped)
-            plot.AddCurve(series.first, series.second, QStringLiteral("Skipped"));
-        const V times {T0 + 600000, T0 + 4200000};
-        plot.AddCurve(times, {100, 6000}, QStringLiteral("Narrow"));
-        auto* narrow = dynamic_cast<TrendCurve*>(CurveAt(plot, 1));
-        QCOMPARE(narrow->Series()->Times().constData(), times.constData());
-        QCOMPARE(CurveAt(plot, 0)->pen().color(), QColor(Qt::darkRed));
-        QCOMPARE(narrow->pen().color(), QColor(Qt::darkGreen));
-        const QRectF base = ZoomerOf(plot)->zoomBase();
-        QVERIFY(base.contains(QPointF(T0, -1000)) && base.contains(QPointF(T0 + 4200000, 6000)));
-        plot.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&plot));
-        if (zoomed)
-            ZoomerOf(plot)->zoom(QRectF(T0 + 300000, 0, 1200000, 3000));
-        const QwtInterval x = plot.axisInterval(QwtPlot::xBottom);
-        const QwtInterval y = plot.axisInterval(QwtPlot::yLeft);
-        for (const bool hidden : {true, false}) {
-            QTest::mouseClick(LegendLabel(plot, 0), Qt::LeftButton);
-            QCOMPARE(CurveAt(plot, 0)->isVisible(), !hidden);
-            QVERIFY(narrow->isVisible());
-            QCOMPARE(plot.axisInterval(QwtPlot::xBottom), x);
-            QCOMPARE(plot.axisInterval(QwtPlot::yLeft), y);
-        }
-        QCOMPARE(ZoomerOf(plot)->zoomRectIndex(), zoomed ? 1u : 0u);
-    }
+    TrendPlot plot;
+    // Series without samples or of unequal lengths give no curve and take no colour; a curve
+    // shares its samples. What legend clicks, zooming and resizing do to the axes is checked
+    // with the main window, on every recording kind.
+    plot.AddCurve({T0, T0 + 3600000}, {-1000, 5000}, QStringLiteral("Wide"));
+    const QList<QPair<V, V>> skipped {{{}, {}}, {{}, {1}}, {{T0, T0 + 1}, {1}}, {{T0}, {1, 2}}};
+    for (const auto& series : skipped)
+        plot.AddCurve(series.first, series.second, QStringLiteral("Skipped"));
+    const V times {T0 + 600000, T0 + 4200000};
+    plot.AddCurve(times, {100, 6000}, QStringLiteral("Narrow"));
+    auto* narrow = dynamic_cast<TrendCurve*>(CurveAt(plot, 1));
+    QCOMPARE(narrow->Series()->Times().constData(), times.constData());
+    QCOMPARE(CurveAt(plot, 0)->pen().color(), QColor(Qt::darkRed));
+    QCOMPARE(narrow->pen().color(), QColor(Qt::darkGreen));
     // Twenty distinct colours, then the cycle starts again.
     TrendPlot pens;
     QSet<QRgb> colours;
@@ -129,30 +103,67 @@ void TestTrendPlot::labels()
         QVERIFY(!TrendTimeToDateTime(x).isValid());
 }
 
-// Regression: zoomed in or in a narrow window the labels ran into each other.
-void TestTrendPlot::labelsNeverOverlap()
+// Regression: zoomed in or in a narrow window the labels ran into each other, or only one was
+// left (a 5 h recording zoomed to 1/25 at 520 px: 200 s steps overlap, 500 s steps leave one).
+// Exports chose their labels by the window's width instead of their own. Zoom depths are the
+// full view, 1/5 and 1/25 of the recording.
+void TestTrendPlot::labelsStayReadable()
 {
-    for (const double span : {10e3, 5 * 3600e3, 3 * 86400e3}) {
-        for (const int width : {500, 1000, 1600}) {
+    const double start = 1778741100000.0; // 2026-05-14 06:45 UTC
+    const QSizeF document = QSizeF(PlotFileWriter::WidthMm, PlotFileWriter::HeightMm) / 25.4;
+    for (const double span : {10e3, 1200e3, 5 * 3600e3, 3 * 86400e3}) {
+        QList<double> exported;
+        for (const int width : {500, 520, 640, 800, 1000, 1280, 1600, 0}) {
             TrendPlot plot;
-            const double start = 1778741100000.0; // 2026-05-14 06:45 UTC
             plot.AddCurve({start, start + span / 3, start + span}, {1, 100, 2}, "Cyl 1");
-            plot.resize(width, 500);
+            // Width 0: a window of the document's size at the plot's resolution.
+            plot.resize(width ? QSize(width, 500)
+                              : QSize(qRound(document.width() * plot.logicalDpiX()),
+                                  qRound(document.height() * plot.logicalDpiY())));
             plot.show();
             QVERIFY(QTest::qWaitForWindowExposed(&plot));
-            for (int zooms = 0; zooms <= 4; ++zooms) {
+            const QwtScaleWidget* axis = plot.axisWidget(QwtPlot::xBottom);
+            const auto ticks
+                = [axis] { return axis->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick); };
+            for (int depth = 0; depth < 3; ++depth) {
                 QTest::qWait(20); // the axis refits after each change of scale
-                const QwtScaleWidget* axis = plot.axisWidget(QwtPlot::xBottom);
+                const QString where = QString("span %1 s, %2 px, depth %3")
+                                          .arg(span / 1000)
+                                          .arg(plot.width())
+                                          .arg(depth);
                 QList<QRect> rects;
-                for (const double tick :
-                    axis->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick))
+                for (const double tick : ticks())
                     rects.append(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
-                QVERIFY2(rects.size() >= 2, qPrintable(QString::number(zooms)));
+                // Round steps grow by up to twice: two labels are sure to fit on an axis of
+                // four, and on the example of 1/25 of 5 h at 520 px (250 s steps).
+                const double length = std::abs(plot.canvasMap(QwtPlot::xBottom).pDist());
+                const bool two = rects.isEmpty() || length >= 4 * (rects[0].width() + 2)
+                    || (span == 5 * 3600e3 && depth == 2);
+                QVERIFY2(rects.size() >= (two ? 2 : 1), qPrintable(where));
                 for (int i = 1; i < rects.size(); ++i)
-                    QVERIFY(!rects[i - 1].intersects(rects[i]));
-                // Each zoom to the middle half.
+                    QVERIFY2(!rects[i - 1].intersects(rects[i]), qPrintable(where));
+                if (depth == 0) {
+                    // The document gets the labels of a window of its size, whatever the
+                    // window's width.
+                    QList<double> rendered;
+                    const auto connection = connect(axis, &QwtScaleWidget::scaleDivChanged,
+                        [&] { rendered += rendered.isEmpty() ? ticks() : QList<double>(); });
+                    QTemporaryDir dir;
+                    QVERIFY(PlotFileWriter::Write(&plot, dir.filePath("plot.svg")));
+                    disconnect(connection);
+                    if (rendered.isEmpty()) // the same as on screen
+                        rendered = ticks();
+                    if (exported.isEmpty())
+                        exported = rendered;
+                    QCOMPARE(rendered, exported);
+                    if (width == 0)
+                        QCOMPARE(ticks(), exported);
+                }
+                // Then to the middle fifth of the recording, and to the middle 1/25.
                 const QRectF view = ZoomerOf(plot)->zoomRect();
-                ZoomerOf(plot)->zoom(view.adjusted(view.width() / 4, 0, -view.width() / 4, 0));
+                const double shown = span / (depth ? 25 : 5);
+                ZoomerOf(plot)->zoom(
+                    QRectF(start + (span - shown) / 2, view.top(), shown, view.height()));
             }
         }
     }

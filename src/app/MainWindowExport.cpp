@@ -11,6 +11,7 @@
 #include "PlotExportFormats.h"
 #include "PlotFileWriter.h"
 #include "RecordingView.h"
+#include "TimeAxisLabelFitter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -119,6 +120,7 @@ void MainWindow::CopyPlotToClipboard()
         return;
     QPixmap pixmap(plot->width(), plot->height());
     QwtPlotRenderer renderer;
+    const TimeAxisLabelFitter::ForRendering timeLabels(plot, pixmap.size());
     renderer.renderTo(plot, pixmap);
     QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);
 }

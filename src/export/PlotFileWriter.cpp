@@ -1,6 +1,7 @@
 #include "PlotFileWriter.h"
 
 #include "ReplacingFile.h"
+#include "TimeAxisLabelFitter.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -104,7 +105,12 @@ bool PlotFileWriter::Write(QwtPlot* plot, const QString& fileName)
     if (!OpenTemporary(rendered, target, renderedSuffix))
         return false;
     QwtPlotRenderer renderer;
-    renderer.renderDocument(plot, rendered.fileName(), QSizeF(WidthMm, HeightMm), Resolution);
+    {
+        // Time labels spaced for the document, laid out at the plot's resolution.
+        const QSizeF size(WidthMm * plot->logicalDpiX(), HeightMm * plot->logicalDpiY());
+        const TimeAxisLabelFitter::ForRendering timeLabels(plot, size / 25.4);
+        renderer.renderDocument(plot, rendered.fileName(), QSizeF(WidthMm, HeightMm), Resolution);
+    }
     if (!IsComplete(rendered.fileName(), renderedSuffix))
         return false;
     QTemporaryFile converted;

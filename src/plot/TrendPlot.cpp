@@ -110,10 +110,15 @@ void TrendPlot::AddCurve(
     curve->attach(this);
     curve->SetSeries(times, values);
 
-    // Fitted to the size the plot has now, so that a plot made for a window does not ask it
-    // for room for more labels than it will show.
-    m_timeAxisFitter->Fit();
+    // The full view spans all curves at the automatic scaling, whatever the time axis fitter
+    // pinned before. Its ticks are then fitted to the size the plot has now, so that a plot
+    // made for a window does not ask it for room for more labels than it will show; that keeps
+    // the range, so the zoom base stays the view the plot opens with.
+    setAxisAutoScale(QwtPlot::xBottom, true);
+    setAxisAutoScale(QwtPlot::yLeft, true);
     zoomer->setZoomBase(true);
+    if (m_timeAxisFitter->Fit())
+        updateAxes();
 }
 
 void TrendPlot::legend_item_ckecked(const QVariant& itemInfo, bool on, int index)
