@@ -7,6 +7,7 @@
 #include "TrendSeriesData.h"
 #include "TrendTime.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QtTest>
 #include <qwt_legend.h>
@@ -47,6 +48,7 @@ private slots:
     void labels_data();
     void labels();
     void labelsNeverOverlap();
+    void accessibleNames();
 };
 
 void TestTrendPlot::curvesAndLegend()
@@ -156,6 +158,47 @@ void TestTrendPlot::labelsNeverOverlap()
             }
         }
     }
+}
+
+// What a screen reader gets: the canvas named after the plot, the axes after their titles in the
+// interface language, each legend entry after its curve, checked while the curve is shown.
+void TestTrendPlot::accessibleNames()
+{
+    QTranslator german;
+    QVERIFY(german.load("CurveScope_de", CURVESCOPE_LANGUAGE_DIR));
+    QCoreApplication::installTranslator(&german);
+    TrendPlot plot;
+    QCoreApplication::removeTranslator(&german);
+    plot.setTitle(QStringLiteral("Drehzahl"));
+    plot.setAxisTitle(QwtPlot::yLeft, QStringLiteral("Drehzahl [U/min]"));
+    for (const char* title : {"Zyl 0", "Zyl 1"})
+        plot.AddCurve({T0, T0 + 1000}, {1, 2}, QString::fromUtf8(title));
+    plot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plot));
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(plot.canvas()), QStringLiteral("Drehzahl"));
+    QCOMPARE(name(plot.axisWidget(QwtPlot::yLeft)), QStringLiteral("Drehzahl [U/min]"));
+    QCOMPARE(name(plot.axisWidget(QwtPlot::xBottom)),
+        german.translate("TrendPlot", "Date and Time [MM-dd hh:mm:ss]"));
+    QVERIFY(!name(plot.axisWidget(QwtPlot::xBottom)).startsWith("Date"));
+    // Toggled by the mouse and by the screen reader's own action.
+    QTest::mouseClick(LegendLabel(plot, 1), Qt::LeftButton);
+    QAccessible::queryAccessibleInterface(LegendLabel(plot, 0))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    QString states;
+    for (int i = 0; i < 2; ++i) {
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(LegendLabel(plot, i));
+        states += QString("%1 %2 %3 %4;")
+                      .arg(name(LegendLabel(plot, i)))
+                      .arg(entry->role())
+                      .arg(entry->state().checkable)
+                      .arg(entry->state().checked);
+        QCOMPARE(entry->state().checked, CurveAt(plot, i)->isVisible());
+    }
+    QCOMPARE(states, QString("Zyl 0 %1 1 0;Zyl 1 %1 1 0;").arg(QAccessible::CheckBox));
 }
 
 int main(int argc, char* argv[])
