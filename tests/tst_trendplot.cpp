@@ -183,22 +183,27 @@ void TestTrendPlot::accessibleNames()
     QCOMPARE(name(plot.axisWidget(QwtPlot::xBottom)),
         german.translate("TrendPlot", "Date and Time [MM-dd hh:mm:ss]"));
     QVERIFY(!name(plot.axisWidget(QwtPlot::xBottom)).startsWith("Date"));
-    // Toggled by the mouse and by the screen reader's own action.
+    const auto states = [&] {
+        QString text;
+        for (int i = 0; i < 2; ++i) {
+            const QAccessibleInterface* entry
+                = QAccessible::queryAccessibleInterface(LegendLabel(plot, i));
+            text += QString("%1 %2 %3 %4;")
+                        .arg(entry->text(QAccessible::Name))
+                        .arg(entry->role())
+                        .arg(entry->state().checkable)
+                        .arg(entry->state().checked);
+        }
+        return text;
+    };
+    QCOMPARE(states(), QString("Zyl 0 %1 1 1;Zyl 1 %1 1 1;").arg(QAccessible::CheckBox));
+    // Hidden by the mouse and by the screen reader's own action.
     QTest::mouseClick(LegendLabel(plot, 1), Qt::LeftButton);
     QAccessible::queryAccessibleInterface(LegendLabel(plot, 0))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::toggleAction());
-    QString states;
-    for (int i = 0; i < 2; ++i) {
-        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(LegendLabel(plot, i));
-        states += QString("%1 %2 %3 %4;")
-                      .arg(name(LegendLabel(plot, i)))
-                      .arg(entry->role())
-                      .arg(entry->state().checkable)
-                      .arg(entry->state().checked);
-        QCOMPARE(entry->state().checked, CurveAt(plot, i)->isVisible());
-    }
-    QCOMPARE(states, QString("Zyl 0 %1 1 0;Zyl 1 %1 1 0;").arg(QAccessible::CheckBox));
+    QVERIFY(!CurveAt(plot, 0)->isVisible() && !CurveAt(plot, 1)->isVisible());
+    QCOMPARE(states(), QString("Zyl 0 %1 1 0;Zyl 1 %1 1 0;").arg(QAccessible::CheckBox));
 }
 
 int main(int argc, char* argv[])
