@@ -1,6 +1,7 @@
 #include "CSelectLanguageDialog.h"
 
 #include "ApplicationIdentity.h"
+#include "ScreenPixmap.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,14 +93,14 @@ void CSelectLanguageDialog::Build(const QString& languageFolder)
     const int columns = ColumnCount(languages.size());
     for (int i = 0; i < languages.size(); ++i) {
         const int code = languages.at(i).first;
-        const QPixmap flag(languages.at(i).second);
+        const QPixmap flag = ScreenPixmap(languages.at(i).second);
         const QString text = code == QLocale::English
             ? QStringLiteral("English")
             : QLocale(static_cast<QLocale::Language>(code), QLocale::AnyCountry)
                   .nativeLanguageName();
 
         auto* button = new QPushButton(QIcon(flag), text, this);
-        button->setIconSize(flag.size());
+        button->setIconSize(flag.size() / flag.devicePixelRatioF());
         grid->addWidget(button, i / columns, i % columns);
 
         mapper->setMapping(button, code);
