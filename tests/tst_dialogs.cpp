@@ -9,6 +9,7 @@
 #include "CSelectLanguageDialog.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "ScreenResolution.h"
 #include "StartupLanguage.h"
 #include "TestSettings.h"
 #include "TipsAndTricks.h"
@@ -92,12 +93,12 @@ QString shapeOf(const QString& text)
 // Texts of a shown dialog given less room than they need: plain texts by their size hint, rich
 // texts by where their last words end at the label's width (a trailing line-break paragraph is
 // only spacing and may be cut); and the dialog if it overflows the screen. Screens for larger
-// fonts have as many more pixels: the test's screen grows with the font resolution.
+// fonts or scale factors have as many more pixels: the test's screen grows with them.
 QStringList cutOffTexts(QWidget* dialog)
 {
     QStringList cut;
-    const QSize screen
-        = dialog->screen()->availableGeometry().size() * (dialog->logicalDpiY() / 96.0);
+    const QSize screen = dialog->screen()->availableGeometry().size()
+        * (dialog->logicalDpiY() / 96.0) * qApp->devicePixelRatio();
     if (dialog->width() > screen.width() || dialog->height() > screen.height())
         cut << dialog->objectName() + " is larger than the screen";
     for (QWidget* widget : dialog->findChildren<QWidget*>()) {
@@ -185,6 +186,9 @@ QPushButton* buttonWithText(QWidget* dialog, const QString& text)
 
 class TestDialogs : public QObject {
     Q_OBJECT
+
+public:
+    static void initMain() { UseScreenResolution(); } // as the program starts
 
 private slots:
     void initTestCase()
@@ -336,13 +340,26 @@ void TestDialogs::shippedLanguage()
     AboutDialog about(&window);
     CSelectLanguageDialog languages(LanguageFolder, &window);
     CCsvFileDialog csv(&window, QString(), m_settingsHome.path(), QString(), 0);
+    // Sharp on high-DPI screens (run again at scale 2): every picture at the screen's resolution.
+    QStringList blurred;
+    const auto sharp = [&](const QPixmap& picture, const QString& name) {
+        if (!picture.isNull() && picture.devicePixelRatio() != qApp->devicePixelRatio())
+            blurred << name;
+    };
+    for (QAction* action : window.findChildren<QAction*>())
+        sharp(action->icon().pixmap(32), action->text());
     for (QDialog* dialog :
         QList<QDialog*> {window.findChild<TipsAndTricks*>(), &about, &languages, &csv}) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         const QStringList cut = cutOffTexts(dialog);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            sharp(label->pixmap(Qt::ReturnByValue), label->objectName());
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            sharp(button->icon().pixmap(button->iconSize()), button->text());
     }
+    QVERIFY2(blurred.isEmpty(), qPrintable(blurred.join(", ")));
     if (window.logicalDpiY() == 96) {
         auto* tips = window.findChild<TipsAndTricks*>();
         QCOMPARE(tips->size(), QSize(500, 600));

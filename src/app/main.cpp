@@ -1,5 +1,6 @@
 #include "ApplicationIdentity.h"
 #include "MainWindow.h"
+#include "ScreenResolution.h"
 #include "StartupLanguage.h"
 
 #include <QApplication>
@@ -7,14 +8,7 @@
 
 int main(int argc, char* argv[])
 {
-    // Laptops run at 125 to 200 % display scaling: without these, fonts follow the system's
-    // setting while fixed geometry and 1x images do not. The toolkit reads them only before the
-    // application object exists. PassThrough keeps 150 % at 150 % instead of rounding to 200 %.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-
+    UseScreenResolution();
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":chart_line.png")));
     QApplication::setOrganizationName(ApplicationIdentity::OrganizationName);

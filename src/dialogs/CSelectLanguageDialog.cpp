@@ -1,7 +1,7 @@
 #include "CSelectLanguageDialog.h"
 
 #include "ApplicationIdentity.h"
-#include "ScreenPixmap.h"
+#include "ScreenResolution.h"
 
 #include <QCoreApplication>
 #include <QDir>

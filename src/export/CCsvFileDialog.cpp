@@ -1,7 +1,7 @@
 #include "CCsvFileDialog.h"
 
 #include "CsvLayout.h"
-#include "ScreenPixmap.h"
+#include "ScreenResolution.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -137,7 +137,8 @@ int main(int argc, char* argv[])
         PictureArt::CsvTimestampList, resources.filePath(QStringLiteral("csv_2.png")));
     ok &= SaveBothScales(
         PictureArt::CsvCommonTime, resources.filePath(QStringLiteral("csv_3.png")));
-    ok &= Save(PictureArt::OrvantaLogo(), resources.filePath(QStringLiteral("orvanta_logo")));
+    ok &= SaveBothScales(
+        PictureArt::OrvantaLogo, resources.filePath(QStringLiteral("orvanta_logo")));
     ok &= SaveBothScales(
         PictureArt::FlagUnitedKingdom, resources.filePath(QStringLiteral("united_kingdom.png")));
     const struct {
