@@ -27,6 +27,13 @@ public:
     explicit LegendEntryAccessible(QwtLegendLabel* entry)
         : QAccessibleWidget(entry, QAccessible::CheckBox)
     {
+        // Told after the plot has shown or hidden the curve: the legend was connected first.
+        QObject::connect(entry, &QwtLegendLabel::checked, entry, [entry] {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(entry, changed);
+            QAccessible::updateAccessibility(&event);
+        });
     }
 
     QString text(QAccessible::Text t) const override
