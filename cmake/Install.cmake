@@ -47,21 +47,40 @@ if(UNIX AND NOT APPLE)
     install(FILES "${_packaging_dir}/example.orvanta.curvescope.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/metainfo")
 
-    # Manual pages are installed compressed on Debian: gzip -9 without a time stamp, so the
-    # package is the same for the same sources.
-    set(_manpage "${CMAKE_CURRENT_BINARY_DIR}/install-man/curvescope.1.gz")
-    file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install-man")
+    # Manual pages and the changelog are installed compressed on Debian: gzip -9 without a time
+    # stamp, so the package is the same for the same sources.
     find_program(CURVESCOPE_GZIP gzip)
-    if(CURVESCOPE_GZIP)
-        execute_process(COMMAND "${CURVESCOPE_GZIP}" -9nc "${_packaging_dir}/curvescope.1"
-            OUTPUT_FILE "${_manpage}" RESULT_VARIABLE _gzip_result)
-    endif()
-    if(NOT CURVESCOPE_GZIP OR NOT _gzip_result EQUAL 0)
-        file(ARCHIVE_CREATE OUTPUT "${_manpage}" PATHS "${_packaging_dir}/curvescope.1"
-            FORMAT raw COMPRESSION GZip)
-    endif()
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_packaging_dir}/curvescope.1")
+    function(curvescope_gzip _source _output)
+        get_filename_component(_folder "${_output}" DIRECTORY)
+        file(MAKE_DIRECTORY "${_folder}")
+        if(CURVESCOPE_GZIP)
+            execute_process(COMMAND "${CURVESCOPE_GZIP}" -9nc "${_source}"
+                OUTPUT_FILE "${_output}" RESULT_VARIABLE _gzip_result)
+        endif()
+        if(NOT CURVESCOPE_GZIP OR NOT _gzip_result EQUAL 0)
+            file(ARCHIVE_CREATE OUTPUT "${_output}" PATHS "${_source}" FORMAT raw COMPRESSION GZip)
+        endif()
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_source}")
+    endfunction()
+    set(_manpage "${CMAKE_CURRENT_BINARY_DIR}/install-man/curvescope.1.gz")
+    curvescope_gzip("${_packaging_dir}/curvescope.1" "${_manpage}")
     install(FILES "${_manpage}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
+    # The package's machine-readable copyright file and its changelog, where Debian's tools
+    # look for them.
+    set(_changelog "${CMAKE_CURRENT_BINARY_DIR}/install-doc/changelog.gz")
+    curvescope_gzip("${_packaging_dir}/changelog" "${_changelog}")
+    install(FILES "${_packaging_dir}/copyright" "${_changelog}"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/curvescope")
+
+    # A stripped install (the package) also drops the compilers' notes, as Debian's own
+    # packages do.
+    if(CMAKE_OBJCOPY)
+        install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CURVESCOPE_INSTALL_APPDIR}/curvescope\")
+        endif()")
+    endif()
 
     # The demo set, so a packaged install can be tried without any recording at hand. Not in
     # share/doc: minimal Debian systems drop that folder.

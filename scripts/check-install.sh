@@ -53,9 +53,12 @@ appstreamcli validate --no-net --pedantic "$metainfo" >"$work/appstream.log" \
     || fail "metainfo: $(cat "$work/appstream.log")"
 grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -1 | grep -q "\"$version\"" \
     || fail "the newest release in the metainfo is not $version"
+gzip -dc "$usr/share/doc/curvescope/changelog.gz" | head -1 | grep -q "^curvescope ($version) " \
+    || fail "the newest changelog entry is not $version"
 
-# CPack's DEB generator over the build's install script, without building anything first.
-printf 'set(CMAKE_INSTALL_PREFIX "${CPACK_PACKAGING_INSTALL_PREFIX}")\ninclude("%s")\n' \
+# CPack's DEB generator over the build's install script, without building anything first;
+# stripped as CPACK_STRIP_FILES strips the project's own install.
+printf 'set(CMAKE_INSTALL_PREFIX "${CPACK_PACKAGING_INSTALL_PREFIX}")\nset(CMAKE_INSTALL_DO_STRIP 1)\ninclude("%s")\n' \
     "$build/cmake_install.cmake" >"$work/install.cmake"
 printf 'include("%s")\nset(CPACK_INSTALL_CMAKE_PROJECTS "")\nset(CPACK_INSTALL_SCRIPTS "%s")\n' \
     "$build/CPackConfig.cmake" "$work/install.cmake" >"$work/cpack.cmake"
@@ -73,6 +76,9 @@ dpkg-deb -x "$deb" "$work/unpacked"
 diff "$work/tree" <(cd "$work/unpacked" && find . ! -type d | sort) \
     || fail "the package holds other files than cmake --install"
 ! dpkg-deb --contents "$deb" | grep -v ' root/root ' || fail "files not owned by root"
+# Debian's package checker: no error and no warning.
+lintian --fail-on error,warning "$deb" 2>/dev/null >"$work/lintian.log" \
+    || fail "lintian: $(cat "$work/lintian.log")"
 apt-get --simulate -o Debug::NoLocking=1 install "$deb" | grep -q "Inst curvescope ($version " \
     || fail "apt cannot install the package"
 echo "check-install: installed tree and Debian package are fine"

@@ -16,6 +16,7 @@ packages=(
     qttranslations5-l10n
     xvfb xauth x11-utils x11-apps xdotool imagemagick
     desktop-file-utils libxml2-utils appstream dpkg-dev shared-mime-info file
+    lintian
     fonts-dejavu-core fonts-wqy-microhei
 )
 

@@ -9,6 +9,7 @@
 #include "CSelectLanguageDialog.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
+#include "ScreenResolution.h"
 #include "StartupLanguage.h"
 #include "TestSettings.h"
 #include "TipsAndTricks.h"
@@ -16,6 +17,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -90,19 +92,19 @@ QString shapeOf(const QString& text)
 
 // Texts of a shown dialog given less room than they need: plain texts by their size hint, rich
 // texts by where their last words end at the label's width (a trailing line-break paragraph is
-// only spacing and may be cut); and the dialog if it overflows the screen. The tips window
-// places its parts at fixed positions, so only its labels are asked.
-QStringList cutOffTexts(QWidget* dialog, bool labelsOnly)
+// only spacing and may be cut); and the dialog if it overflows the screen. Screens for larger
+// fonts or scale factors have as many more pixels: the test's screen grows with them.
+QStringList cutOffTexts(QWidget* dialog)
 {
     QStringList cut;
-    const QSize screen = dialog->screen()->availableGeometry().size();
+    const QSize screen = dialog->screen()->availableGeometry().size()
+        * (dialog->logicalDpiY() / 96.0) * qApp->devicePixelRatio();
     if (dialog->width() > screen.width() || dialog->height() > screen.height())
         cut << dialog->objectName() + " is larger than the screen";
     for (QWidget* widget : dialog->findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(widget);
         const QSize needed = widget->minimumSizeHint();
-        if (!widget->isVisible()
-            || (!label && (labelsOnly || !qobject_cast<QAbstractButton*>(widget))))
+        if (!widget->isVisible() || (!label && !qobject_cast<QAbstractButton*>(widget)))
             continue;
         if (label && label->wordWrap()) {
             QTextDocument document;
@@ -117,6 +119,18 @@ QStringList cutOffTexts(QWidget* dialog, bool labelsOnly)
             }
             if (label->contentsRect().height() < bottom)
                 cut << label->text();
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            // What the style leaves inside the button's frame holds its icon and its text.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect inside
+                = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QSize content = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            if (!button->icon().isNull())
+                content = QSize(content.width() + button->iconSize().width() + 4,
+                    qMax(content.height(), button->iconSize().height()));
+            if (inside.width() < content.width() || inside.height() < content.height())
+                cut << button->text();
         } else if (widget->width() < needed.width() || widget->height() < needed.height()) {
             cut << widget->property("text").toString();
         }
@@ -172,6 +186,9 @@ QPushButton* buttonWithText(QWidget* dialog, const QString& text)
 
 class TestDialogs : public QObject {
     Q_OBJECT
+
+public:
+    static void initMain() { UseScreenResolution(); } // as the program starts
 
 private slots:
     void initTestCase()
@@ -318,16 +335,36 @@ void TestDialogs::shippedLanguage()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // Regression: longer translations of the tips overflowed the window's fixed frame.
+    // Regression: longer translations and larger fonts (run again at 144 and 192 dpi) overflowed
+    // the tips window's fixed frame; where the frame has room enough it keeps its place.
     AboutDialog about(&window);
     CSelectLanguageDialog languages(LanguageFolder, &window);
     CCsvFileDialog csv(&window, QString(), m_settingsHome.path(), QString(), 0);
+    // Sharp on high-DPI screens (run again at scale 2): every picture at the screen's resolution.
+    QStringList blurred;
+    const auto sharp = [&](const QPixmap& picture, const QString& name) {
+        if (!picture.isNull() && picture.devicePixelRatio() != qApp->devicePixelRatio())
+            blurred << name;
+    };
+    for (QAction* action : window.findChildren<QAction*>())
+        sharp(action->icon().pixmap(32), action->text());
     for (QDialog* dialog :
         QList<QDialog*> {window.findChild<TipsAndTricks*>(), &about, &languages, &csv}) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        const QStringList cut = cutOffTexts(dialog, qobject_cast<TipsAndTricks*>(dialog));
+        const QStringList cut = cutOffTexts(dialog);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            sharp(label->pixmap(Qt::ReturnByValue), label->objectName());
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            sharp(button->icon().pixmap(button->iconSize()), button->text());
+    }
+    QVERIFY2(blurred.isEmpty(), qPrintable(blurred.join(", ")));
+    if (window.logicalDpiY() == 96) {
+        auto* tips = window.findChild<TipsAndTricks*>();
+        QCOMPARE(tips->size(), QSize(500, 600));
+        QCOMPARE(tips->findChild<QFrame*>("verticalFrame")->geometry(), QRect(10, 10, 481, 541));
+        QCOMPARE(tips->findChild<QWidget*>("buttonBox")->geometry(), QRect(10, 560, 479, 27));
     }
 }
 

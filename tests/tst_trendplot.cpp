@@ -8,9 +8,11 @@
 #include "TrendSeriesData.h"
 #include "TrendTime.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QtTest>
 #include <qwt_legend.h>
+#include <qwt_legend_label.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_draw.h>
 #include <qwt_scale_widget.h>
@@ -21,6 +23,13 @@ using V = QVector<double>;
 QwtPlotCurve* CurveAt(const TrendPlot& plot, int i)
 {
     return static_cast<QwtPlotCurve*>(plot.itemList(QwtPlotItem::Rtti_PlotCurve).value(i));
+}
+
+QwtLegendLabel* LegendLabel(TrendPlot& plot, int curve)
+{
+    auto* legend = qobject_cast<QwtLegend*>(plot.legend());
+    return qobject_cast<QwtLegendLabel*>(
+        legend->legendWidget(plot.itemToInfo(CurveAt(plot, curve))));
 }
 
 TrendPlot::TrendPlotZoomer* ZoomerOf(TrendPlot& plot)
@@ -41,6 +50,7 @@ private slots:
     void labels();
     void labelsStayReadable();
     void infiniteAndHugeValues();
+    void accessibleNames();
 };
 
 void TestTrendPlot::curvesAndLegend()
@@ -207,6 +217,52 @@ void TestTrendPlot::infiniteAndHugeValues()
         if (values[1] == inf)
             QVERIFY(curveAt(T0 + 1000, inner.top()) && curveAt(T0 + 3000, inner.bottom()));
     }
+}
+
+// What a screen reader gets: the canvas named after the plot, the axes after their titles in the
+// interface language, each legend entry after its curve, checked while the curve is shown.
+void TestTrendPlot::accessibleNames()
+{
+    QTranslator german;
+    QVERIFY(german.load("CurveScope_de", CURVESCOPE_LANGUAGE_DIR));
+    QCoreApplication::installTranslator(&german);
+    TrendPlot plot;
+    QCoreApplication::removeTranslator(&german);
+    plot.setTitle(QStringLiteral("Drehzahl"));
+    plot.setAxisTitle(QwtPlot::yLeft, QStringLiteral("Drehzahl [U/min]"));
+    for (const char* title : {"Zyl 0", "Zyl 1"})
+        plot.AddCurve({T0, T0 + 1000}, {1, 2}, QString::fromUtf8(title));
+    plot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plot));
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(plot.canvas()), QStringLiteral("Drehzahl"));
+    QCOMPARE(name(plot.axisWidget(QwtPlot::yLeft)), QStringLiteral("Drehzahl [U/min]"));
+    QCOMPARE(name(plot.axisWidget(QwtPlot::xBottom)),
+        german.translate("TrendPlot", "Date and Time [MM-dd hh:mm:ss]"));
+    QVERIFY(!name(plot.axisWidget(QwtPlot::xBottom)).startsWith("Date"));
+    const auto states = [&] {
+        QString text;
+        for (int i = 0; i < 2; ++i) {
+            const QAccessibleInterface* entry
+                = QAccessible::queryAccessibleInterface(LegendLabel(plot, i));
+            text += QString("%1 %2 %3 %4;")
+                        .arg(entry->text(QAccessible::Name))
+                        .arg(entry->role())
+                        .arg(entry->state().checkable)
+                        .arg(entry->state().checked);
+        }
+        return text;
+    };
+    QCOMPARE(states(), QString("Zyl 0 %1 1 1;Zyl 1 %1 1 1;").arg(QAccessible::CheckBox));
+    // Hidden by the mouse and by the screen reader's own action.
+    QTest::mouseClick(LegendLabel(plot, 1), Qt::LeftButton);
+    QAccessible::queryAccessibleInterface(LegendLabel(plot, 0))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(!CurveAt(plot, 0)->isVisible() && !CurveAt(plot, 1)->isVisible());
+    QCOMPARE(states(), QString("Zyl 0 %1 1 0;Zyl 1 %1 1 0;").arg(QAccessible::CheckBox));
 }
 
 int main(int argc, char* argv[])

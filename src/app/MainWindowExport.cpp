@@ -3,6 +3,7 @@
 
 #include "MainWindow.h"
 
+#include "ApplicationIdentity.h"
 #include "CCsvFileDialog.h"
 #include "CCsvWriter.h"
 #include "ConfigurationReader.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,11 +43,11 @@ void MainWindow::ExportCsv()
         return;
 
     const QString defaultName = ProposedName(m_currentFile, ".csv");
-    qDebug() << "\n++" << defaultName;
+    qCDebug(lcCurveScope) << "\n++" << defaultName;
 
     bool timestampList = false;
     const QString fileName = CCsvFileDialog::GetCsvSaveFileName(timestampList, defaultName, this);
-    qDebug() << "MainWindow::ExportCsv()" << fileName << timestampList;
+    qCDebug(lcCurveScope) << "MainWindow::ExportCsv()" << fileName << timestampList;
     if (fileName.isNull())
         return;
 

@@ -1,5 +1,6 @@
 #include "ApplicationIdentity.h"
 #include "MainWindow.h"
+#include "ScreenResolution.h"
 #include "StartupLanguage.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[])
 {
+    UseScreenResolution();
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":chart_line.png")));
     QApplication::setOrganizationName(ApplicationIdentity::OrganizationName);

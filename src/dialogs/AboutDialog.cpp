@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 
 #include "BuildInfo.h"
+#include "ScreenResolution.h"
 
 #include <QStringList>
 
@@ -9,6 +10,8 @@ AboutDialog::AboutDialog(QWidget* parent)
 {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setupUi(this);
+    // The form's logo in the screen's resolution.
+    label->setPixmap(ScreenPixmap(QStringLiteral(":orvanta_logo")));
 
     labelVersion->setText(
         tr("Version: %1").arg(VersionFromRepositoryPath(QString::fromUtf8(BuildRepositoryPath))));

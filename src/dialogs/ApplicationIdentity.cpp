@@ -15,3 +15,5 @@ QString LanguageFolder()
 }
 
 }
+
+Q_LOGGING_CATEGORY(lcCurveScope, "curvescope", QtInfoMsg)

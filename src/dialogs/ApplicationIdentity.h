@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 
 // Who the program is to the toolkit, where it keeps its translations and under which setting
@@ -19,3 +20,8 @@ extern const QString LanguageKey;
 QString LanguageFolder();
 
 }
+
+// The program's debug traces (language step, language folder, exports). Silent unless enabled,
+// e.g. QT_LOGGING_RULES="curvescope.debug=true", so a terminal that starts the program stays
+// quiet.
+Q_DECLARE_LOGGING_CATEGORY(lcCurveScope)

@@ -2,9 +2,9 @@
 
 #include "ApplicationIdentity.h"
 #include "PlainMessageBox.h"
+#include "ScreenResolution.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -43,13 +43,13 @@ QList<CSelectLanguageDialog::LanguageEntry> CSelectLanguageDialog::LanguagesInFo
     const QString& languageFolder)
 {
     QDir dir(languageFolder);
-    qDebug() << "  abs Path=" << dir.absolutePath();
+    qCDebug(lcCurveScope) << "  abs Path=" << dir.absolutePath();
     const QFileInfoList files
         = dir.entryInfoList(QStringList {QStringLiteral("*.qm")}, QDir::Files, QDir::Unsorted);
 
     QList<LanguageEntry> result;
     result.append(LanguageEntry(QLocale::English, EnglishFlag));
-    qDebug() << "   .qm found=" << files.size();
+    qCDebug(lcCurveScope) << "   .qm found=" << files.size();
 
     for (const QFileInfo& file : files) {
         const QStringList parts
@@ -57,14 +57,14 @@ QList<CSelectLanguageDialog::LanguageEntry> CSelectLanguageDialog::LanguagesInFo
         if (parts.first() != ApplicationIdentity::ApplicationName)
             continue;
         const int code = QLocale(parts.last()).language();
-        qDebug() << "  1." << parts << code;
+        qCDebug(lcCurveScope) << "  1." << parts << code;
         if (code == QLocale::English)
             continue;
         const QString flag = file.absolutePath() + QDir::separator() + file.completeBaseName()
             + QStringLiteral(".png");
         result.append(LanguageEntry(code, flag));
-        qDebug() << "   --" << file.fileName();
-        qDebug() << "   ->" << code << flag;
+        qCDebug(lcCurveScope) << "   --" << file.fileName();
+        qCDebug(lcCurveScope) << "   ->" << code << flag;
     }
     return result;
 }
@@ -93,14 +93,14 @@ void CSelectLanguageDialog::Build(const QString& languageFolder)
     const int columns = ColumnCount(languages.size());
     for (int i = 0; i < languages.size(); ++i) {
         const int code = languages.at(i).first;
-        const QPixmap flag(languages.at(i).second);
+        const QPixmap flag = ScreenPixmap(languages.at(i).second);
         const QString text = code == QLocale::English
             ? QStringLiteral("English")
             : QLocale(static_cast<QLocale::Language>(code), QLocale::AnyCountry)
                   .nativeLanguageName();
 
         auto* button = new QPushButton(QIcon(flag), text, this);
-        button->setIconSize(flag.size());
+        button->setIconSize(flag.size() / flag.devicePixelRatioF());
         grid->addWidget(button, i / columns, i % columns);
 
         mapper->setMapping(button, code);
@@ -119,7 +119,7 @@ void CSelectLanguageDialog::Build(const QString& languageFolder)
 
 void CSelectLanguageDialog::setLanguage(int a_eLanguage)
 {
-    qDebug() << "CSelectLanguageDialog::setLanguage()" << a_eLanguage;
+    qCDebug(lcCurveScope) << "CSelectLanguageDialog::setLanguage()" << a_eLanguage;
     {
         // Written out before the box is shown, so the choice survives whatever happens next.
         QSettings settings;

@@ -4,7 +4,6 @@
 #include "ApplicationIdentity.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -30,7 +29,7 @@ void ApplyStartupLanguageFrom(const QString& languageFolder)
     if (code < 0 || code > QLocale::LastLanguage) {
         // Qt indexes its locale tables with the code unchecked: a damaged setting must never
         // reach QLocale. It is corrected like a language that has no catalogue.
-        qDebug() << "Language:" << code;
+        qCDebug(lcCurveScope) << "Language:" << code;
         ReportMissingLanguage(QString::number(code), &settings);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
         return;
@@ -44,23 +43,23 @@ void ApplyStartupLanguageFrom(const QString& languageFolder)
     const QString toolkitCatalogue = QStringLiteral("qt_%1").arg(locale.name());
     const QString programCatalogue
         = QStringLiteral("%1_%2").arg(ApplicationIdentity::ApplicationName, locale.name());
-    qDebug() << "Language:" << locale.name() << code;
-    qDebug() << "   W32-Path qt :" << languageFolder << toolkitCatalogue;
-    qDebug() << "   W32-Path app:" << languageFolder << programCatalogue;
+    qCDebug(lcCurveScope) << "Language:" << locale.name() << code;
+    qCDebug(lcCurveScope) << "   W32-Path qt :" << languageFolder << toolkitCatalogue;
+    qCDebug(lcCurveScope) << "   W32-Path app:" << languageFolder << programCatalogue;
 
     // Owned here until installed: a catalogue that is not used must not outlive this step.
     std::unique_ptr<QTranslator> toolkitTranslator;
     if (!english) {
         toolkitTranslator = std::make_unique<QTranslator>();
         if (!toolkitTranslator->load(toolkitCatalogue, languageFolder)) {
-            qDebug() << "File not found:" << languageFolder << toolkitCatalogue;
+            qCDebug(lcCurveScope) << "File not found:" << languageFolder << toolkitCatalogue;
             toolkitTranslator.reset();
         }
     }
 
     auto programTranslator = std::make_unique<QTranslator>();
     if (!programTranslator->load(programCatalogue, languageFolder)) {
-        qDebug() << "File not found:" << languageFolder << programCatalogue;
+        qCDebug(lcCurveScope) << "File not found:" << languageFolder << programCatalogue;
         if (!english) {
             ReportMissingLanguage(locale.name(), &settings);
             locale = QLocale(QLocale::English, QLocale::AnyCountry);

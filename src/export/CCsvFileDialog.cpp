@@ -1,11 +1,11 @@
 #include "CCsvFileDialog.h"
 
 #include "CsvLayout.h"
+#include "ScreenResolution.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QRadioButton>
 
 CCsvFileDialog::CCsvFileDialog(QWidget* parent, const QString& caption, const QString& directory,
@@ -26,7 +26,7 @@ CCsvFileDialog::CCsvFileDialog(QWidget* parent, const QString& caption, const QS
     connect(pairsButton, &QRadioButton::clicked, this, &CCsvFileDialog::SelectTimeDataPairs);
 
     m_pairsPicture = new QLabel(groupBox);
-    m_pairsPicture->setPixmap(QPixmap(QStringLiteral(":csv_1.png")));
+    m_pairsPicture->setPixmap(ScreenPixmap(QStringLiteral(":csv_1.png")));
     m_pairsPicture->setEnabled(m_layout == TimeDataPairs);
     grid->addWidget(m_pairsPicture, 1, 0);
 
@@ -35,7 +35,7 @@ CCsvFileDialog::CCsvFileDialog(QWidget* parent, const QString& caption, const QS
     connect(listButton, &QRadioButton::clicked, this, &CCsvFileDialog::SelectTimestampList);
 
     m_listPicture = new QLabel(groupBox);
-    m_listPicture->setPixmap(QPixmap(QStringLiteral(":csv_2.png")));
+    m_listPicture->setPixmap(ScreenPixmap(QStringLiteral(":csv_2.png")));
     m_listPicture->setEnabled(m_layout == TimestampList);
     grid->addWidget(m_listPicture, 1, 1);
 

@@ -1,5 +1,6 @@
 #include "TrendPlot.h"
 
+#include "PlotAccessibility.h"
 #include "TimeAxisLabelFitter.h"
 #include "TimeScaleDraw.h"
 #include "TrendCurve.h"
@@ -62,6 +63,7 @@ TrendPlot::TrendPlot(QWidget* parent)
     : QwtPlot(parent)
 {
     colorIndex = 0;
+    InstallPlotAccessibility();
 
     timeScaleDraw = new TimeScaleDraw();
     setAxisScaleDraw(QwtPlot::xBottom, timeScaleDraw);

@@ -23,9 +23,12 @@ const QColor CellText(0x1B, 0x3A, 0x66);
 const QColor Frame(0x24, 0x55, 0x94);
 const QColor Wordmark(0x1B, 0x3A, 0x66);
 
-QImage Transparent(int width, int height)
+// The painter draws in points of the picture's size on screen; the pixel ratio maps them onto
+// scale pixels each.
+QImage Transparent(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -48,7 +51,7 @@ struct Table {
     QVector<int> groupEnds; // columns after which a group of columns ends
 };
 
-QImage DrawTable(const Table& table)
+QImage DrawTable(const Table& table, int scale)
 {
     const int width = 200;
     const int height = 110;
@@ -60,7 +63,7 @@ QImage DrawTable(const Table& table)
     const int top = (height - rowHeight * (table.rows.size() + 1)) / 2;
     const QRect frame(left, top, tableWidth, rowHeight * (table.rows.size() + 1));
 
-    QImage image = Transparent(width, height);
+    QImage image = Transparent(width, height, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -134,9 +137,9 @@ const int FlagHeight = 32;
 
 // Bands of equal size; where the flag's size does not divide evenly the middle band takes the
 // spare pixels, so the outer bands match each other.
-QImage BandedFlag(const QVector<QColor>& bands, Qt::Orientation orientation)
+QImage BandedFlag(const QVector<QColor>& bands, Qt::Orientation orientation, int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     const int length = orientation == Qt::Horizontal ? FlagHeight : FlagWidth;
     const int count = bands.size();
@@ -178,7 +181,7 @@ QPainterPath Star(const QPointF& centre, qreal radius, qreal towards)
 
 namespace PictureArt {
 
-QImage CsvTimeDataPairs()
+QImage CsvTimeDataPairs(int scale)
 {
     Table table;
     table.widths = {32, 32, 32, 32, 32, 32};
@@ -186,19 +189,19 @@ QImage CsvTimeDataPairs()
     table.rows = {{"T1", "D1", "T2", "D2", "T3", "D3"}, {"T4", "D4", "T5", "D5", "", ""},
         {"T6", "D6", "", "", "T7", "D7"}, {"", "", "T8", "D8", "", ""}};
     table.groupEnds = {1, 3};
-    return DrawTable(table);
+    return DrawTable(table, scale);
 }
 
-QImage CsvTimestampList()
+QImage CsvTimestampList(int scale)
 {
     Table table;
     table.widths = {64, 64, 64};
     table.header = QStringList {"Time", "Name", "Data"};
     table.rows = {{"T1", "N1", "D1"}, {"T2", "N2", "D2"}, {"T3", "N1", "D3"}, {"T4", "N3", "D4"}};
-    return DrawTable(table);
+    return DrawTable(table, scale);
 }
 
-QImage CsvCommonTime()
+QImage CsvCommonTime(int scale)
 {
     Table table;
     table.widths = {48, 48, 48, 48};
@@ -206,12 +209,12 @@ QImage CsvCommonTime()
     table.rows = {{"T1", "D1", "D2", "D3"}, {"T2", "D4", "", "D5"}, {"T3", "D6", "D7", ""},
         {"T4", "", "D8", ""}};
     table.groupEnds = {0};
-    return DrawTable(table);
+    return DrawTable(table, scale);
 }
 
-QImage FlagUnitedKingdom()
+QImage FlagUnitedKingdom(int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     // Drawn in the flag's own 60 x 30 units and fitted to the shared flag size.
@@ -261,9 +264,9 @@ QImage FlagUnitedKingdom()
     return image;
 }
 
-QImage FlagGermany()
+QImage FlagGermany(int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     const QColor bands[]
         = {QColor(0x00, 0x00, 0x00), QColor(0xDD, 0x00, 0x00), QColor(0xFF, 0xCE, 0x00)};
@@ -277,31 +280,34 @@ QImage FlagGermany()
     return image;
 }
 
-QImage FlagFrance()
+QImage FlagFrance(int scale)
 {
     return BandedFlag(
-        {QColor(0x00, 0x55, 0xA4), Qt::white, QColor(0xEF, 0x41, 0x35)}, Qt::Vertical);
+        {QColor(0x00, 0x55, 0xA4), Qt::white, QColor(0xEF, 0x41, 0x35)}, Qt::Vertical, scale);
 }
 
-QImage FlagItaly()
+QImage FlagItaly(int scale)
 {
     return BandedFlag(
-        {QColor(0x00, 0x92, 0x46), Qt::white, QColor(0xCE, 0x2B, 0x37)}, Qt::Vertical);
+        {QColor(0x00, 0x92, 0x46), Qt::white, QColor(0xCE, 0x2B, 0x37)}, Qt::Vertical, scale);
 }
 
-QImage FlagPoland() { return BandedFlag({Qt::white, QColor(0xDC, 0x14, 0x3C)}, Qt::Horizontal); }
+QImage FlagPoland(int scale)
+{
+    return BandedFlag({Qt::white, QColor(0xDC, 0x14, 0x3C)}, Qt::Horizontal, scale);
+}
 
-QImage FlagRussia()
+QImage FlagRussia(int scale)
 {
     return BandedFlag(
-        {Qt::white, QColor(0x00, 0x39, 0xA6), QColor(0xD5, 0x2B, 0x1E)}, Qt::Horizontal);
+        {Qt::white, QColor(0x00, 0x39, 0xA6), QColor(0xD5, 0x2B, 0x1E)}, Qt::Horizontal, scale);
 }
 
 // Red, yellow twice as wide, red; the coat of arms shrinks to a small crowned shield near the
 // hoist, which is what remains recognisable at this size.
-QImage FlagSpain()
+QImage FlagSpain(int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     const QColor red(0xAA, 0x15, 0x1B);
     painter.fillRect(QRect(0, 0, FlagWidth, 8), red);
@@ -327,9 +333,9 @@ QImage FlagSpain()
 
 // The flag of Brazil stands for Portuguese: the catalogue is written the Brazilian way, as the
 // toolkit's default Portuguese locale is Brazil's. Stars and motto are left out at this size.
-QImage FlagBrazil()
+QImage FlagBrazil(int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     painter.fillRect(QRect(0, 0, FlagWidth, FlagHeight), QColor(0x00, 0x9C, 0x3B));
     painter.setRenderHint(QPainter::Antialiasing);
@@ -353,9 +359,9 @@ QImage FlagBrazil()
 }
 
 // Five yellow stars in the upper hoist; the small ones each point at the large one.
-QImage FlagChina()
+QImage FlagChina(int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     painter.fillRect(QRect(0, 0, FlagWidth, FlagHeight), QColor(0xDE, 0x29, 0x10));
     painter.setRenderHint(QPainter::Antialiasing);
@@ -376,9 +382,9 @@ QImage FlagChina()
 }
 
 // A red disc three fifths of the flag's height across, in the centre of a white field.
-QImage FlagJapan()
+QImage FlagJapan(int scale)
 {
-    QImage image = Transparent(FlagWidth, FlagHeight);
+    QImage image = Transparent(FlagWidth, FlagHeight, scale);
     QPainter painter(&image);
     painter.fillRect(QRect(0, 0, FlagWidth, FlagHeight), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -390,11 +396,11 @@ QImage FlagJapan()
     return image;
 }
 
-QImage OrvantaLogo()
+QImage OrvantaLogo(int scale)
 {
     const int width = 300;
     const int height = 90;
-    QImage image = Transparent(width, height);
+    QImage image = Transparent(width, height, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -30,6 +30,22 @@ bool Save(const QImage& image, const QString& path)
     return true;
 }
 
+// Qt looks for "name@2x.png" beside "name.png" (and "light@2x" beside "light") on screens with
+// two or more pixels per point.
+QString AtTwoX(const QString& path)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int end = dot > slash ? dot : path.size();
+    return QString(path).insert(end, QLatin1String("@2x"));
+}
+
+// The picture at its size on screen and twice that, for high-DPI screens.
+template <typename Draw> bool SaveBothScales(Draw draw, const QString& path)
+{
+    return Save(draw(1), path) & Save(draw(2), AtTwoX(path));
+}
+
 QImage RenderIcon(IconArt::DrawFunction draw, int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -110,25 +126,31 @@ int main(int argc, char* argv[])
             {"information.png", IconArt::Information}, {"light", IconArt::Light}};
 
     bool ok = true;
-    for (const auto& icon : icons)
-        ok &= Save(RenderIcon(icon.draw, 32), resources.filePath(QString::fromLatin1(icon.name)));
+    for (const auto& icon : icons) {
+        ok &= SaveBothScales([&](int scale) { return RenderIcon(icon.draw, 32 * scale); },
+            resources.filePath(QString::fromLatin1(icon.name)));
+    }
 
-    ok &= Save(PictureArt::CsvTimeDataPairs(), resources.filePath(QStringLiteral("csv_1.png")));
-    ok &= Save(PictureArt::CsvTimestampList(), resources.filePath(QStringLiteral("csv_2.png")));
-    ok &= Save(PictureArt::CsvCommonTime(), resources.filePath(QStringLiteral("csv_3.png")));
-    ok &= Save(PictureArt::OrvantaLogo(), resources.filePath(QStringLiteral("orvanta_logo")));
-    ok &= Save(
-        PictureArt::FlagUnitedKingdom(), resources.filePath(QStringLiteral("united_kingdom.png")));
+    ok &= SaveBothScales(
+        PictureArt::CsvTimeDataPairs, resources.filePath(QStringLiteral("csv_1.png")));
+    ok &= SaveBothScales(
+        PictureArt::CsvTimestampList, resources.filePath(QStringLiteral("csv_2.png")));
+    ok &= SaveBothScales(
+        PictureArt::CsvCommonTime, resources.filePath(QStringLiteral("csv_3.png")));
+    ok &= SaveBothScales(
+        PictureArt::OrvantaLogo, resources.filePath(QStringLiteral("orvanta_logo")));
+    ok &= SaveBothScales(
+        PictureArt::FlagUnitedKingdom, resources.filePath(QStringLiteral("united_kingdom.png")));
     const struct {
         const char* code;
-        QImage (*draw)();
+        QImage (*draw)(int);
     } flags[] = {{"de", PictureArt::FlagGermany}, {"fr", PictureArt::FlagFrance},
         {"es", PictureArt::FlagSpain}, {"it", PictureArt::FlagItaly},
         {"pl", PictureArt::FlagPoland}, {"pt", PictureArt::FlagBrazil},
         {"ru", PictureArt::FlagRussia}, {"zh", PictureArt::FlagChina},
         {"ja", PictureArt::FlagJapan}};
     for (const auto& flag : flags) {
-        ok &= Save(flag.draw(),
+        ok &= SaveBothScales(flag.draw,
             language.filePath(QStringLiteral("CurveScope_%1.png").arg(QLatin1String(flag.code))));
     }
 
