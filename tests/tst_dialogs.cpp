@@ -167,21 +167,6 @@ QString summary(const ModalCatcher& catcher)
                        .arg(qApp->findChildren<QTranslator*>().size());
     return (QStringList(text) + catcher.messages()).join('|');
 }
-
-QString fallback(const QString& name)
-{
-    return QString("|%1|Error|Could not load language data for %2.\nSwitching to English.")
-        .arg(QMessageBox::Critical)
-        .arg(name);
-}
-
-QPushButton* buttonWithText(QWidget* dialog, const QString& text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
 } // namespace
 
 class TestDialogs : public QObject {
@@ -254,9 +239,10 @@ private slots:
             ModalCatcher catcher;
             catcher.setDialogHandler([&](QDialog* modal) {
                 // Clicked from a fresh event: the information box it opens needs the timer.
-                QPushButton* button = buttonWithText(modal, choice.first);
-                QTimer::singleShot(
-                    0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+                for (QPushButton* button : modal->findChildren<QPushButton*>())
+                    if (button->text() == choice.first)
+                        QTimer::singleShot(
+                            0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
                 catcher.setDialogHandler([](QDialog*) {});
             });
             QCOMPARE(dialog.exec(), int(choice.first != "Cancel"));
@@ -360,12 +346,8 @@ void TestDialogs::shippedLanguage()
             sharp(button->icon().pixmap(button->iconSize()), button->text());
     }
     QVERIFY2(blurred.isEmpty(), qPrintable(blurred.join(", ")));
-    if (window.logicalDpiY() == 96) {
-        auto* tips = window.findChild<TipsAndTricks*>();
-        QCOMPARE(tips->size(), QSize(500, 600));
-        QCOMPARE(tips->findChild<QFrame*>("verticalFrame")->geometry(), QRect(10, 10, 481, 541));
-        QCOMPARE(tips->findChild<QWidget*>("buttonBox")->geometry(), QRect(10, 560, 479, 27));
-    }
+    if (window.logicalDpiY() == 96)
+        QCOMPARE(window.findChild<TipsAndTricks*>()->size(), QSize(500, 600));
 }
 
 void TestDialogs::storedLanguage_data()
@@ -376,6 +358,11 @@ void TestDialogs::storedLanguage_data()
 
     const int de = QLocale::German;
     const QString english = "en_US &File Cancel 31 0";
+    const auto fallback = [](const QString& name) {
+        return QString("|%1|Error|Could not load language data for %2.\nSwitching to English.")
+            .arg(QMessageBox::Critical)
+            .arg(name);
+    };
     QTest::newRow("German, both") << de << QStringList {"CurveScope_de.qm", "qt_de.qm"}
                                   << "de_DE &Datei Abbrechen 42 2";
     QTest::newRow("German, program only")

@@ -81,9 +81,12 @@ QString Replace(const QString& caption, const QString& name)
         .arg(caption, name);
 }
 
-QString Failed(const char* what, const QString& path)
+QString Failed(bool csv, const QString& path)
 {
-    return QString("%1|").arg(QMessageBox::Critical) + QString(what).arg(path);
+    return QString(csv ? "%1|CSV export failed|Unable to write data to file '%2' !\n"
+                       : "%1|Plot export failed|Unable to write the plot to file '%2' !\n")
+        .arg(QMessageBox::Critical)
+        .arg(path);
 }
 
 } // namespace
@@ -172,10 +175,8 @@ private slots:
         QVERIFY(session.Run("ExportCsv", m_dir.filePath("speed.tlx/<b>out.csv")));
         QVERIFY(session.Run("ExportPlot", m_dir.filePath("speed.tlx/<b>plot.svg")));
         QCOMPARE(session.catcher.messages(),
-            QStringList({Failed("CSV export failed|Unable to write data to file '%1' !\n",
-                             m_dir.filePath("speed.tlx/<b>out.csv")),
-                Failed("Plot export failed|Unable to write the plot to file '%1' !\n",
-                    m_dir.filePath("speed.tlx/<b>plot.svg"))}));
+            QStringList({Failed(true, m_dir.filePath("speed.tlx/<b>out.csv")),
+                Failed(false, m_dir.filePath("speed.tlx/<b>plot.svg"))}));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -245,7 +246,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("diskFull");
-        for (const char* name : {"speed.csv", "plot.png", "plot.ps"}) {
+        for (const char* name : {"speed.csv", "plot.png", "plot.svg", "plot.ps"}) {
             for (const char* target : {"new", "replaced", "in place"})
                 QTest::addRow("%s %s, disk full", name, target) << name << target << true;
             for (const char* target : {"in place", "new in place"})
@@ -281,10 +282,8 @@ private slots:
         }
         const bool written = target == "in place" && !diskFull;
         // The question before replacing an existing file, then the failure.
-        const QStringList messages {Replace(csv ? "Save File" : "Export File Name", name),
-            Failed(csv ? "CSV export failed|Unable to write data to file '%1' !\n"
-                       : "Plot export failed|Unable to write the plot to file '%1' !\n",
-                path)};
+        const QStringList messages {
+            Replace(csv ? "Save File" : "Export File Name", name), Failed(csv, path)};
         QCOMPARE(session.catcher.messages(), messages.mid(exists ? 0 : 1, written ? 1 : 2));
         QVERIFY(!QApplication::overrideCursor());
         const QByteArray bytes = TrendSetFiles::read(path);

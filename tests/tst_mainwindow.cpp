@@ -237,10 +237,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QStringList, changes);
         QFETCH(QString, expected);
+        // A row that hangs (a picture read from a pipe) fails by the test's time limit.
 #ifdef Q_OS_UNIX
-        // A row that hangs (a picture read from a pipe) ends the run, failed, after a minute.
-        ::alarm(60);
-        const auto disarm = qScopeGuard([] { ::alarm(0); });
         QTemporaryDir dir(QDir::tempPath() + "/<i>it-XXXXXX");
 #else
         QTemporaryDir dir;
@@ -266,16 +264,12 @@ private slots:
         QCOMPARE(paints.closedPaints, 1);
         QCOMPARE(window.size(), size);
         QPointer<TrendPlot> plot = plotOf(window);
-        QSignalSpy spy(&window, &MainWindow::FileOpenedOrClosed);
         const bool opens = !expected.startsWith('!');
         QCOMPARE(window.LoadTrendSet(dir.filePath(file)), opens);
         QVERIFY(plot.isNull());
-        QCOMPARE(spy.size(), opens ? 2 : 1);
-        QCOMPARE(spy.last().at(0).toBool(), opens);
         QVERIFY(commandsShow(window, opens));
-        QCOMPARE(catcher.messages().size(), opens ? 0 : 1);
+        QCOMPARE(catcher.messages(), opens ? QStringList() : QStringList(expected.mid(1)));
         if (!opens) {
-            QCOMPARE('!' + catcher.messages().first(), expected);
             // The same window opens a good set again afterwards.
             QVERIFY(window.LoadTrendSet(Demo + "analog_output.tlx"));
             return;
@@ -283,9 +277,9 @@ private slots:
         plot = plotOf(window);
         QVERIFY(!plot->grab().isNull());
         // The legend shows each name as written: its label takes the room of the plain text.
+        // The value axis over the infinite and huge samples is the plot's own: its test covers it.
         QStringList titles;
         const auto* legend = qobject_cast<QwtLegend*>(plot->legend());
-        const QwtScaleDiv& valueScale = plot->axisScaleDiv(QwtPlot::yLeft);
         for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
             auto* label
                 = qobject_cast<QwtLegendLabel*>(legend->legendWidget(plot->itemToInfo(item)));
@@ -293,14 +287,7 @@ private slots:
             QCOMPARE(title.textSize(label->font()),
                 QwtText(title.text(), QwtText::PlainText).textSize(label->font()));
             titles << title.text();
-            // A labelled value axis over the finite samples, however large or infinite others are.
-            const auto* curve = static_cast<QwtPlotCurve*>(item);
-            for (size_t i = 0; i < curve->dataSize(); ++i) {
-                const double value = curve->sample(int(i)).y();
-                QVERIFY(std::abs(value) > 1e307 || valueScale.contains(value));
-            }
         }
-        QVERIFY(valueScale.ticks(QwtScaleDiv::MajorTick).size() >= 2);
         QCOMPARE(plot->title().text() + '|' + plot->axisTitle(QwtPlot::yLeft).text() + '|'
                 + titles.join(','),
             expected);

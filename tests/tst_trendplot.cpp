@@ -180,8 +180,9 @@ void TestTrendPlot::labelsStayReadable()
 }
 
 // Regression: one infinite sample gave the value axis an infinite range, on which Qwt built ticks
-// for seconds and gigabytes. The axis shows the finite samples as if alone, and the infinities are
-// strokes to the canvas edge; without finite values it keeps Qwt's default range.
+// for seconds and gigabytes. The axis shows the finite samples as if alone; without finite values
+// it keeps Qwt's default range. The strokes of infinities to the canvas edge are compared with
+// Qwt's own drawing in the level-of-detail curve's test.
 void TestTrendPlot::infiniteAndHugeValues()
 {
     const double inf = qInf();
@@ -204,18 +205,6 @@ void TestTrendPlot::infiniteAndHugeValues()
             QCOMPARE(range, QwtInterval(0, 1000));
         QVERIFY(std::isfinite(range.width()) && ZoomerOf(plot)->zoomBase().height() > 0);
         QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).ticks(QwtScaleDiv::MajorTick).size() >= 2);
-        // The samples at +inf and -inf reach the top and the bottom edge at their times.
-        const QImage canvas = plot.canvas()->grab().toImage();
-        const QRect inner = plot.canvas()->contentsRect();
-        const auto curveAt = [&](double time, int row) {
-            const int column = qRound(plot.canvasMap(QwtPlot::xBottom).transform(time));
-            int count = 0;
-            for (int x = column - 2; x <= column + 2; ++x)
-                count += canvas.pixelColor(x, row) == QColor(Qt::darkRed);
-            return count > 0;
-        };
-        if (values[1] == inf)
-            QVERIFY(curveAt(T0 + 1000, inner.top()) && curveAt(T0 + 3000, inner.bottom()));
     }
 }
 
