@@ -406,8 +406,9 @@ private slots:
         };
         QRectF zoomed;
         QRectF expected = full;
-        for (const QString& step : QStringList {"open", "zoom", "zoom", "hide", "resize", "show",
-                 "resize", "middle", "right", "hide", "reshow", "resize", "show", "pan"}) {
+        for (const QString& step :
+            QStringList {"open", "hide", "resize", "show", "zoom", "zoom", "hide", "resize", "show",
+                "resize", "middle", "right", "hide", "reshow", "resize", "show", "pan"}) {
             const QPoint from(canvas->width() / 5, canvas->height() / 3);
             const QPoint to(canvas->width() * 3 / 4, canvas->height() * 4 / 5);
             double pixels = 1e-6; // how far off the view may end, on the canvas

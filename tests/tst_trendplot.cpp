@@ -137,10 +137,8 @@ void TestTrendPlot::labelsStayReadable()
                 = [axis] { return axis->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick); };
             for (int depth = 0; depth < 3; ++depth) {
                 QTest::qWait(20); // the axis refits after each change of scale
-                const QString where = QString("span %1 s, %2 px, depth %3")
-                                          .arg(span / 1000)
-                                          .arg(plot.width())
-                                          .arg(depth);
+                const QString where = QString::asprintf(
+                    "span %g s, %d px, depth %d", span / 1000, plot.width(), depth);
                 QList<QRect> rects;
                 for (const double tick : ticks())
                     rects.append(axis->scaleDraw()->boundingLabelRect(axis->font(), tick));
@@ -194,9 +192,6 @@ void TestTrendPlot::infiniteAndHugeValues()
         TrendPlot finite;
         plot.AddCurve(times, values, QStringLiteral("Cyl 1"));
         finite.AddCurve({T0, T0 + 2000, T0 + 4000}, {values[0], values[2], values[4]}, "Cyl 1");
-        plot.resize(900, 500);
-        plot.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&plot));
         QCOMPARE(plot.axisInterval(QwtPlot::xBottom), QwtInterval(T0, T0 + 4000));
         const QwtInterval range = plot.axisInterval(QwtPlot::yLeft);
         if (values[0] == 1)
