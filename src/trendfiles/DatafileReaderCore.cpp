@@ -184,10 +184,15 @@ typename DatafileReaderCore<Columns>::Outcome DatafileReaderCore<Columns>::ReadI
     // growing the vectors only from what has been read.
     if (std::thread::hardware_concurrency() < 2 || m_count == 0)
         return Outcome::Declined;
-    TrendLineScanner probe(Columns);
-    if (!probe.Open(path) || probe.FileSize() < HalvesFrom)
+    qint64 size = 0;
+    {
+        QFile file(path);
+        if (!RegularFile::Open(&file))
+            return Outcome::Declined;
+        size = file.size();
+    }
+    if (size < HalvesFrom)
         return Outcome::Declined;
-    const qint64 size = probe.FileSize();
     const qint64 middle = LineStartAfter(path, size / 2, size);
     if (middle <= 0 || middle >= size)
         return Outcome::Declined;
@@ -296,6 +301,8 @@ void DatafileReaderCore<Columns>::ReserveAhead(const TrendLineScanner& scanner)
     // MaxGrowth times the samples already read: a file whose first megabyte is samples and
     // whose remaining gigabytes are junk asks for a little more room, not for gigabytes. Growing
     // by at least MinGrowth keeps an estimate that falls short from copying the vectors often.
+    // The room is topped up only when it is nearly used up: an estimate that was right leaves
+    // the 2 % it was given, and growing then would copy the vectors just before the end.
     constexpr double MaxGrowth = 16.0;
     constexpr double MinGrowth = 1.5;
     const qint64 read = scanner.Offset() + (scanner.End() - scanner.Begin());
@@ -306,7 +313,7 @@ void DatafileReaderCore<Columns>::ReserveAhead(const TrendLineScanner& scanner)
     for (unsigned i = 0; i < m_count; ++i) {
         SampleSeries& series = m_series[i];
         const int size = series.Size();
-        if (size > 0 && series.Capacity() - size < size / 4 + 1024)
+        if (size > 0 && series.Capacity() - size < size / 128 + 65536)
             series.Reserve(qint64(double(size) * scale) + 1024);
     }
 }
