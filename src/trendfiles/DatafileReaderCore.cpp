@@ -174,7 +174,7 @@ template <int Columns>
 typename DatafileReaderCore<Columns>::Outcome DatafileReaderCore<Columns>::ReadInHalves(
     const QString& path)
 {
-    // The file is cut at the line start nearest its middle. A sample at the start of each half
+    // The file is cut at the line start nearest its middle. A sample of 256 KiB from each half
     // tells how many samples of each series it will give; the final vectors get room for both
     // estimates, a little more generously than measured, and each thread writes its half into
     // its own stretch of them. The second half's samples are then moved down to follow the
