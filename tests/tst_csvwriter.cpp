@@ -25,14 +25,15 @@ const qint64 T = Utc(2016, 3, 1, 9, 15);
 
 // Series around both daylight saving changes of 2016 and the turn of a century, values of every
 // width and sign. The stamps lie on a coarse grid, so they repeat within and across series, and
-// now and then the clock goes back. A child process rebuilds them from the count.
-PlainCsvSeries Scenario(int count)
+// now and then the clock goes back. A child process rebuilds them from the count. About `rows`
+// samples in all.
+PlainCsvSeries Scenario(int count, int rows = 3000)
 {
     PlainCsvSeries set;
     QRandomGenerator random {quint32(count)};
     const qint64 anchors[] = {Utc(2016, 3, 27, 1), Utc(2016, 10, 30, 1), Utc(1999, 12, 31, 23)};
     for (int k = 0; k < count; ++k) {
-        const int length = 3000 / count + random.bounded(3000 / count);
+        const int length = rows / count + random.bounded(rows / count);
         qint64 t = anchors[k % 3] - length * 2503 / 2;
         set.timestamps.append(QVector<qint64>());
         set.values.append(QVector<double>());
@@ -105,6 +106,10 @@ private slots:
                 QTest::addRow("%s %s", row, layout) << (QString(row).split(' ') << layout << "3");
         for (const char* count : {"1", "2", "32", "33", "100"})
             QTest::addRow("%s series", count) << QStringList {"C", "Europe/Berlin", "list", count};
+        // Files of many blocks, which a second thread writes while the next ones are formatted.
+        for (const char* layout : {"pairs", "list"})
+            QTest::addRow("many blocks %s", layout)
+                << QStringList {"en_US", "Europe/Berlin", layout, "3", "200000"};
     }
 
     void filesMatchPlainWriter()
@@ -119,7 +124,7 @@ private slots:
         environment.insert("TZ", settings[1]);
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
-            {"--write-csv", settings[3], settings[2], path});
+            {"--write-csv", settings[3], settings[2], path, settings.value(4, "3000")});
         QVERIFY(child.waitForFinished(120000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
@@ -134,13 +139,19 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<double>("room");
         QTest::addColumn<bool>("list");
+        QTest::addColumn<int>("rows");
         for (const char* target : {"new", "replaced", "in place"})
             for (const double room : {-1.0, 0.5, 1.0})
                 for (const bool list : {false, true})
                     QTest::addRow("%s %g %s", target, room, list ? "list" : "pairs")
-                        << target << room << list;
+                        << target << room << list << 3000;
         // The target itself on a full disk: the copy of the earlier file is put back.
-        QTest::newRow("in place on a small disk") << "in place on a small disk" << 1.0 << false;
+        QTest::newRow("in place on a small disk")
+            << "in place on a small disk" << 1.0 << false << 3000;
+        // The disk full while the writing thread has blocks in hand and the next are formatted.
+        for (const bool list : {false, true})
+            QTest::addRow("replaced 0.5 %s, many blocks", list ? "list" : "pairs")
+                << "replaced" << 0.5 << list << 200000;
     }
 
     void diskFullKeepsEarlierFile()
@@ -150,7 +161,8 @@ private slots:
         QFETCH(QString, target);
         QFETCH(double, room);
         QFETCH(bool, list);
-        CCsvWriter writer = WriterOf(Scenario(3));
+        QFETCH(int, rows);
+        CCsvWriter writer = WriterOf(Scenario(3, rows));
         auto write = [&](const QString& path) {
             return list ? writer.WriteTimestampList(path) : writer.WriteTimeDataPairs(path, true);
         };
@@ -267,10 +279,11 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Child mode: --write-csv <series count> <pairs|list> <file>, writes <file> and <file>.ref.
+// Child mode: --write-csv <series count> <pairs|list> <file> <rows>, writes <file> and
+// <file>.ref.
 static int WriteCsvChild(const QStringList& arguments)
 {
-    const PlainCsvSeries set = Scenario(arguments.value(2).toInt());
+    const PlainCsvSeries set = Scenario(arguments.value(2).toInt(), arguments.value(5).toInt());
     const bool list = arguments.value(3) == QLatin1String("list");
     const QString path = arguments.value(4);
     // The writer itself uses the fast formatting under these settings, unless the digits are

@@ -141,7 +141,7 @@ bool CCsvWriter::WriteTimeDataPairs(QIODevice& device, bool withTitleLine)
     QTextCodec* const codec = QTextCodec::codecForLocale();
     const EncodedText encode(codec);
     CsvCellFormatter cells(QLocale::system(), codec);
-    CsvOutputBuffer out(&device);
+    CsvOutputBuffer out(&device, 1 << 20, CsvOutputBuffer::Writing::Overlapped);
     const QByteArray separator = encode(QString(s_separator));
     const QByteArray blankCell = encode(QStringLiteral(" "));
 
@@ -219,7 +219,7 @@ bool CCsvWriter::WriteTimestampList(QIODevice& device)
     }
 
     CsvCellFormatter cells(QLocale::system(), codec);
-    CsvOutputBuffer out(&device);
+    CsvOutputBuffer out(&device, 1 << 20, CsvOutputBuffer::Writing::Overlapped);
 
     auto writeLine = [&](MergeCursor& cursor) {
         const int index = cursor.Index();

@@ -14,6 +14,8 @@ class QTextCodec;
 //
 // A file replaces its earlier version only when every byte was written (see ReplacingFile), so
 // a full disk or a lost drive leaves the previous file as it was and the write reports false.
+// While one thread formats, a second one writes the formatted blocks (see CsvOutputBuffer); a
+// write returns only when both are done.
 class CCsvWriter {
 public:
     CCsvWriter();
@@ -25,7 +27,8 @@ public:
     bool WriteTimeDataPairs(const QString& fileName, bool withTitleLine);
     bool WriteTimestampList(const QString& fileName);
 
-    // The same bytes onto an open device; false, after stopping early, when a write fails.
+    // The same bytes onto an open device, which a second thread writes until the call returns;
+    // false, after stopping early, when a write fails.
     bool WriteTimeDataPairs(QIODevice& device, bool withTitleLine);
     bool WriteTimestampList(QIODevice& device);
 

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 class QIODevice;
@@ -9,9 +10,17 @@ class QIODevice;
 // Collects the bytes of a CSV file and hands them to the device in large blocks, so the
 // formatting loops never pay for a device call per cell. After the first failed write every
 // further byte is dropped and the failure is kept for the caller to report.
+//
+// With Writing::Overlapped a second thread writes each full block while the caller formats the
+// next one, so formatting, writing and the disk's own work run side by side instead of one
+// after another. The bytes and their order are the same; the device belongs to that thread
+// until Flush returns (or the buffer is destroyed) and must not be touched meanwhile.
 class CsvOutputBuffer {
 public:
-    explicit CsvOutputBuffer(QIODevice* device, qsizetype capacity = 1 << 20);
+    enum class Writing { Inline, Overlapped };
+
+    explicit CsvOutputBuffer(
+        QIODevice* device, qsizetype capacity = 1 << 20, Writing writing = Writing::Inline);
     ~CsvOutputBuffer();
 
     CsvOutputBuffer(const CsvOutputBuffer&) = delete;
@@ -43,14 +52,17 @@ public:
         Commit(p);
     }
 
-    // Writes what is pending; false when any write to the device failed.
+    // Writes what is pending and waits until it is written; false when any write failed.
     bool Flush();
-    bool HasFailed() const { return m_failed; }
+    bool HasFailed() const;
     qsizetype Capacity() const { return qsizetype(m_storage.size()); }
 
 private:
+    class Writer;
+
     void Drain();
     void AppendLarge(const char* data, qsizetype n);
+    void UseStorage();
 
     QIODevice* m_device;
     std::vector<char> m_storage;
@@ -58,4 +70,5 @@ private:
     char* m_pos;
     char* m_end;
     bool m_failed = false;
+    std::unique_ptr<Writer> m_writer;
 };

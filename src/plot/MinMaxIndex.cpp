@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -74,17 +76,33 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
     const double* y = m_values.constData();
     int count = m_values.size();
 
-    // Level 0 from the raw samples.
+    // Level 0 from the raw samples. The blocks do not depend on each other: for a long series
+    // a second thread takes the second half of them.
     if (count > BlockSize) {
         Level level;
         const int blocks = (count + BlockSize - 1) / BlockSize;
         level.minIndex.resize(blocks);
         level.maxIndex.resize(blocks);
-        for (int b = 0; b < blocks; ++b) {
-            const int begin = b * BlockSize;
-            const int end = begin + BlockSize < count ? begin + BlockSize : count;
-            BlockExtremes(y, begin, end, level.minIndex[b], level.maxIndex[b]);
+        const auto summarise = [&level, y, count](int from, int to) {
+            for (int b = from; b < to; ++b) {
+                const int begin = b * BlockSize;
+                const int end = begin + BlockSize < count ? begin + BlockSize : count;
+                BlockExtremes(y, begin, end, level.minIndex[b], level.maxIndex[b]);
+            }
+        };
+        int split = 0;
+        if (count >= ParallelFrom && std::thread::hardware_concurrency() > 1) {
+            try {
+                std::thread second(summarise, blocks / 2, blocks);
+                split = blocks / 2;
+                summarise(0, split);
+                second.join();
+            } catch (const std::system_error&) {
+                split = 0; // no second thread to be had
+            }
         }
+        if (split == 0)
+            summarise(0, blocks);
         m_levels.push_back(std::move(level));
         count = blocks;
     }

@@ -12,10 +12,13 @@
 class MinMaxIndex {
 public:
     static constexpr int BlockSize = 32;
+    // From this many samples on the first level is built by two threads.
+    static constexpr int ParallelFrom = 1 << 20;
 
     MinMaxIndex() = default;
     // Shares the values (QVector is implicitly shared) and builds the pyramid in one pass per
-    // level; the extra memory is about 2 / (BlockSize - 1) of the number of samples in ints.
+    // level, before it returns; the extra memory is about 2 / (BlockSize - 1) of the number of
+    // samples in ints.
     explicit MinMaxIndex(const QVector<double>& values);
 
     // Positions of the smallest and the largest value in [first, last] (inclusive, first <= last,

@@ -12,6 +12,10 @@ class TrendLineScanner;
 // cylinder picks one of the series and lines of other cylinders are skipped). The common shape
 // of a line is parsed inline straight out of the scanner's block; any other line goes the exact
 // way of TrendNumberParser::ParseLine, so both give the same samples.
+//
+// A large file is read by two threads at once, each taking one half straight into its part of
+// the final vectors; the call still returns only when the whole file is read, with the same
+// samples as one thread reading it from start to end (see ReadInHalves).
 template <int Columns> class DatafileReaderCore {
     static_assert(Columns == 2 || Columns == 3, "a data file has two or three columns");
 
@@ -22,13 +26,25 @@ public:
     // False when the file cannot be opened or read to its end, or when a series is full.
     bool Read(const QString& path);
 
+    // Files from this size on are read in halves where the machine has two threads.
+    static constexpr qint64 HalvesFrom = qint64(8) << 20;
+
 private:
+    enum class Outcome { Read, Failed, Declined };
+
+    bool ReadWhole(const QString& path);
+    Outcome ReadInHalves(const QString& path);
     void ReserveAhead(const TrendLineScanner& scanner);
-    bool ReadBlock(const TrendLineScanner& scanner);
-    bool ReadUnusualLine(const char* line, qsizetype length, qint64 fileOffset);
+    // Reads [begin, end) of the file into the sink; Declined when the sink refuses a sample.
+    template <typename Sink>
+    Outcome ReadRange(const QString& path, qint64 begin, qint64 end, Sink& sink) const;
+    template <typename Sink>
+    bool ReadBlock(const TrendLineScanner& scanner, Sink& sink, QByteArray* text) const;
+    template <typename Sink>
+    bool ReadUnusualLine(
+        const char* line, qsizetype length, qint64 fileOffset, Sink& sink, QByteArray* text) const;
 
     SampleSeries* const m_series;
     const unsigned m_count;
     const qint64 m_startTime;
-    QByteArray m_text; // scratch for lines that go the exact way
 };

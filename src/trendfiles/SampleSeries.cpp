@@ -1,6 +1,7 @@
 #include "SampleSeries.h"
 
 #include <new>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -14,21 +15,29 @@ template <typename T> void ReserveWithLargePages(QVector<T>& vector, int size)
     if (size <= vector.capacity())
         return;
     vector.reserve(size);
+    SampleSeries::AdviseLargePages(vector.constData(), qint64(size) * qint64(sizeof(T)));
+}
+
+} // namespace
+
+void SampleSeries::AdviseLargePages(const void* data, qint64 bytes)
+{
 #ifdef Q_OS_LINUX
     // The vectors are filled front to back exactly once: with transparent huge pages the kernel
     // faults them in 2 MiB at a time instead of 4 KiB, which is most of the cost of a big file.
-    // Only the whole huge pages inside the block are advised; the advice is only a hint.
+    // Only the whole huge pages inside the block are advised.
     constexpr std::uintptr_t HugePage = std::uintptr_t(2) << 20;
-    const auto begin = reinterpret_cast<std::uintptr_t>(vector.data());
-    const std::uintptr_t end = begin + std::uintptr_t(size) * sizeof(T);
+    const auto begin = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t end = begin + std::uintptr_t(bytes);
     const std::uintptr_t alignedBegin = (begin + HugePage - 1) & ~(HugePage - 1);
     const std::uintptr_t alignedEnd = end & ~(HugePage - 1);
     if (alignedEnd > alignedBegin)
         madvise(reinterpret_cast<void*>(alignedBegin), alignedEnd - alignedBegin, MADV_HUGEPAGE);
+#else
+    Q_UNUSED(data)
+    Q_UNUSED(bytes)
 #endif
 }
-
-} // namespace
 
 void SampleSeries::Reserve(qint64 samples)
 {
@@ -62,6 +71,13 @@ void SampleSeries::Clear()
     m_values.clear();
     m_timestamps.clear();
     m_keepTimestamps = false;
+}
+
+void SampleSeries::Adopt(QVector<double> times, QVector<double> values)
+{
+    Clear();
+    m_times = std::move(times);
+    m_values = std::move(values);
 }
 
 const QVector<qint64>& SampleSeries::Timestamps() const

@@ -42,16 +42,23 @@ public:
 
     void Clear();
 
-    const QVector<double>& Times() const { return m_times; }
-    const QVector<double>& Values() const { return m_values; }
-    const QVector<qint64>& Timestamps() const;
+    // Takes over vectors filled elsewhere, in place of an empty series; their times must all
+    // be whole milliseconds that a double holds exactly (FitsDouble).
+    void Adopt(QVector<double> times, QVector<double> values);
 
-private:
     static bool FitsDouble(qint64 t)
     {
         constexpr qint64 Limit = qint64(1) << 53;
         return t >= -Limit && t <= Limit;
     }
+    // Asks for large pages for the whole ones inside [data, data + bytes); only a hint.
+    static void AdviseLargePages(const void* data, qint64 bytes);
+
+    const QVector<double>& Times() const { return m_times; }
+    const QVector<double>& Values() const { return m_values; }
+    const QVector<qint64>& Timestamps() const;
+
+private:
     void KeepTimestamps();
     void DeriveTimestamps() const;
 

@@ -17,19 +17,23 @@ TrendLineScanner::TrendLineScanner(int fieldsPerLine)
 {
 }
 
-bool TrendLineScanner::Open(const QString& path)
+bool TrendLineScanner::Open(const QString& path, qint64 begin, qint64 end)
 {
     m_file.setFileName(path);
     // Unbuffered: the blocks are read straight into the scanner's buffer.
     if (!RegularFile::Open(&m_file, QIODevice::Unbuffered))
         return false;
-    m_fileSize = m_file.size();
+    const qint64 size = m_file.size();
+    m_fileSize = end < 0 ? size : qMin(end, size);
+    begin = qBound(qint64(0), begin, m_fileSize);
+    if (begin > 0 && !m_file.seek(begin))
+        return false;
     m_capacity = BlockSize;
     m_buffer.reset(new char[size_t(m_capacity) + 1]);
     m_filled = 0;
     m_blockEnd = 0;
-    m_offset = 0;
-    m_read = 0;
+    m_offset = begin;
+    m_read = begin;
     m_atEnd = false;
     return true;
 }

@@ -20,8 +20,11 @@ public:
     // as soon as this is known instead of being held whole.
     explicit TrendLineScanner(int fieldsPerLine);
 
-    // Opens a regular file; its size at this moment is where reading ends.
-    bool Open(const QString& path);
+    // Opens a regular file; its size at this moment is where reading ends. With a range, only
+    // the bytes from `begin` to `end` (both at most that size) are read, as if they were the
+    // whole file, except that offsets stay those of the file; `begin` is meant to be a line start.
+    bool Open(const QString& path, qint64 begin = 0, qint64 end = -1);
+    // Where reading ends: the file's size at the opening, or the end of the range.
     qint64 FileSize() const { return m_fileSize; }
 
     // Makes the next block available: [Begin(), End()) is a run of whole lines, each ending with

@@ -23,7 +23,7 @@ cxx=${CXX:-clang++-14}
 mkdir -p "$out"
 
 # Small scanner blocks make short inputs cross block boundaries and long-line growth.
-flags="-std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+flags="-std=c++17 -g -O1 -fPIC -pthread -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
     -DCURVESCOPE_SCANNER_BLOCK_SIZE=64 -I$source_dir/src/trendfiles -I$source_dir/src/export -I$here
     -I$source_dir/tests/oracles"
 qt=$(pkg-config --cflags --libs Qt5Core)
