@@ -115,30 +115,37 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
     }
 }
 
-inline void MinMaxIndex::Consider(int index, int& minIndex, int& maxIndex) const
-{
-    const double* y = m_values.constData();
-    if (Smaller(y[index], y[minIndex]))
-        minIndex = index;
-    if (Larger(y[index], y[maxIndex]))
-        maxIndex = index;
-}
-
-inline void MinMaxIndex::ConsiderEntry(int level, int entry, int& minIndex, int& maxIndex) const
-{
-    const double* y = m_values.constData();
-    const int lo = m_levels[level].minIndex[entry];
-    const int hi = m_levels[level].maxIndex[entry];
-    if (Smaller(y[lo], y[minIndex]))
-        minIndex = lo;
-    if (Larger(y[hi], y[maxIndex]))
-        maxIndex = hi;
-}
-
 void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
 {
+    const double* y = m_values.constData();
+    // Running extremes kept as values too, so that a comparison does not wait for a load.
+    double low = y[first];
+    double high = y[first];
     minIndex = first;
     maxIndex = first;
+    // Without branches on the values: the loads of a run of entries then all go out at once
+    // instead of waiting for mispredicted comparisons.
+    const auto consider = [&](int lo, int hi) {
+        const double a = y[lo];
+        const double b = y[hi];
+        const bool smaller = Smaller(a, low);
+        const bool larger = Larger(b, high);
+        low = smaller ? a : low;
+        minIndex = smaller ? lo : minIndex;
+        high = larger ? b : high;
+        maxIndex = larger ? hi : maxIndex;
+    };
+    const auto considerEntries = [&](int level, int begin, int end) {
+        if (level < 0) {
+            for (int e = begin; e < end; ++e)
+                consider(e, e);
+            return;
+        }
+        const int* lows = m_levels[level].minIndex.data();
+        const int* highs = m_levels[level].maxIndex.data();
+        for (int e = begin; e < end; ++e)
+            consider(lows[e], highs[e]);
+    };
 
     // [lo, hi) in units of the current level: raw samples at level -1, blocks above.
     int lo = first + 1;
@@ -147,29 +154,14 @@ void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
     for (;;) {
         const bool canAscend = level + 1 < LevelCount() && hi - lo >= 2 * BlockSize;
         if (!canAscend) {
-            for (int e = lo; e < hi; ++e) {
-                if (level < 0)
-                    Consider(e, minIndex, maxIndex);
-                else
-                    ConsiderEntry(level, e, minIndex, maxIndex);
-            }
+            considerEntries(level, lo, hi);
             return;
         }
         // Entries before the first and after the last whole block of the next level.
         const int upLo = (lo + BlockSize - 1) / BlockSize;
         const int upHi = hi / BlockSize;
-        for (int e = lo; e < upLo * BlockSize; ++e) {
-            if (level < 0)
-                Consider(e, minIndex, maxIndex);
-            else
-                ConsiderEntry(level, e, minIndex, maxIndex);
-        }
-        for (int e = upHi * BlockSize; e < hi; ++e) {
-            if (level < 0)
-                Consider(e, minIndex, maxIndex);
-            else
-                ConsiderEntry(level, e, minIndex, maxIndex);
-        }
+        considerEntries(level, lo, upLo * BlockSize);
+        considerEntries(level, upHi * BlockSize, hi);
         lo = upLo;
         hi = upHi;
         ++level;

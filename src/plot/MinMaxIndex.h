@@ -30,9 +30,6 @@ private:
         std::vector<int> maxIndex;
     };
 
-    void Consider(int index, int& minIndex, int& maxIndex) const;
-    void ConsiderEntry(int level, int entry, int& minIndex, int& maxIndex) const;
-
     QVector<double> m_values;
     // m_levels[0] summarises blocks of raw samples, m_levels[1] blocks of m_levels[0], ...
     std::vector<Level> m_levels;

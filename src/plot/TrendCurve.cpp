@@ -382,6 +382,33 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             }
             return lo;
         };
+        // The same, searching outward from lo first: the next column starts near the last one,
+        // so one sweep over the visible samples finds all columns in a few steps each, with the
+        // samples it reads close together.
+        int width = 1; // samples per column so far, a guess for the next one
+        const auto nextColumn = [&](int lo, int hi, double limit) {
+            // Evenly spaced samples: a step or two from where the last column's width says.
+            int guess = std::min(hi, lo + width - 1);
+            for (int tries = 0; tries < 4; ++tries) {
+                if (guess < hi && column(x[guess]) <= limit)
+                    ++guess;
+                else if (guess > lo && column(x[guess - 1]) > limit)
+                    --guess;
+                else
+                    return guess;
+            }
+            int step = std::max(1, width);
+            int below = lo; // column(x[below - 1]) <= limit
+            for (;;) {
+                const int probe = below + step - 1;
+                if (probe >= hi)
+                    return searchFrom(below, hi, limit);
+                if (column(x[probe]) > limit)
+                    return searchFrom(below, probe, limit);
+                below = probe + 1;
+                step *= 2;
+            }
+        };
         const int end = to + 1;
         const int begin = searchFrom(from, end, firstColumn - 1.0);
         const int visibleEnd = searchFrom(begin, end, lastColumn);
@@ -395,7 +422,8 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             single(begin - 1);
         for (int i = begin; i < visibleEnd;) {
             const double c = column(x[i]);
-            const int next = searchFrom(i + 1, visibleEnd, c);
+            const int next = nextColumn(i + 1, visibleEnd, c);
+            width = next - i;
             const int last = next - 1;
             int minIndex = i;
             int maxIndex = i;
