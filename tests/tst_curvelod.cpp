@@ -180,7 +180,7 @@ void TestCurveLod::pictureEqualsFullDrawing_data()
     };
     const QRectF full(0.0, -0.02, 1.0, 1.04);
     row("spikes, full view", Shape::NoiseWithSpikes, full);
-    row("noise, full view", Shape::Noise, full);
+    row("noise, two curves", Shape::Noise, full);
     row("view starts before the data", Shape::NoiseWithSpikes, QRectF(-0.3, -0.02, 0.5, 1.04));
     row("view ends after the data", Shape::NoiseWithSpikes, QRectF(0.7, -0.02, 0.6, 1.04));
     row("curve leaves the canvas", Shape::NoiseWithSpikes, QRectF(0.1, 0.3, 0.5, 0.4));
@@ -246,6 +246,18 @@ void TestCurveLod::pictureEqualsFullDrawing()
     }
     plainCurve->setSamples(s.times, drawn);
     lod->SetSeries(s.times, s.values);
+    if (shape == Shape::Noise) { // a second curve, drawn after the first with what it left
+        QVector<double> half = s.values;
+        for (double& v : half)
+            v *= 0.5;
+        QwtPlotCurve* second[] = {new QwtPlotCurve, new TrendCurve};
+        second[0]->setSamples(s.times, half);
+        static_cast<TrendCurve*>(second[1])->SetSeries(s.times, half);
+        for (int k = 0; k < 2; ++k) {
+            second[k]->setPen(QPen(Qt::darkBlue));
+            second[k]->attach(k ? &reduced.plot : &plain.plot);
+        }
+    }
     const QRectF times = plainCurve->boundingRect();
     const QRectF values = QwtPointArrayData(finiteTimes, finiteValues).boundingRect();
     const QRectF zoomBase(times.left(), values.top(), times.width(), values.height());

@@ -436,14 +436,17 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                 if (last - i >= 4 && c >= fillArea.left() && c <= fillArea.right()) {
                     span.top = span.bottom = span.firstRow = columns.Row(i);
                     span.lastRow = columns.Row(last);
+                    bool mapped = std::isfinite(span.top);
                     for (const int k : {i + 1, minIndex, maxIndex, last - 1, last}) {
                         const double row = columns.Row(k);
+                        mapped &= std::isfinite(row);
                         span.top = std::min(span.top, row);
                         span.bottom = std::max(span.bottom, row);
                     }
-                    span.filled = span.top >= fillArea.top() && span.bottom <= fillArea.bottom()
-                        && span.firstRow > span.top && span.firstRow < span.bottom
-                        && span.lastRow > span.top && span.lastRow < span.bottom;
+                    span.filled = mapped && span.top >= fillArea.top()
+                        && span.bottom <= fillArea.bottom() && span.firstRow > span.top
+                        && span.firstRow < span.bottom && span.lastRow > span.top
+                        && span.lastRow < span.bottom;
                 }
                 spans.push_back(span);
             }
