@@ -20,6 +20,16 @@
 // (300 x 200 mm at 170 dpi, to png, pdf and svg), once drawn by plain QwtPlotCurves and once by
 // TrendPlot::AddCurve, at 5,000 and at 500,000 samples per curve. Its figures:
 //   export_speedup_<shape>_<samples>_<format>  plain export time / level-of-detail export time
+//
+// Frames (alone: curvescope-bench-replot frames [KNOCKING_SAMPLES] [SPEED_SAMPLES]): six knocking
+// curves of 10,000,000 samples and one speed curve of 60,480,000 (a week at 100 Hz), made in
+// memory like the trend generator's, drawn by TrendPlot::AddCurve: the full view, zoomed to 1 %
+// and ten pan steps of 5 % at that zoom, each frame the fastest of five. The floor is the same
+// pens drawing one vertical line per pixel column and curve, from its lowest to its highest
+// sample, into a cleared image of the canvas's size. Its figures, per recording:
+//   frames_<name>_{full,zoom,pan_worst}_per_floor  frame time / floor time (pan: slowest step)
+//   frames_<name>_lod_pixels_differing  canvas pixels of the three views that differ from plain
+//                                       QwtPlotCurves drawn in one piece
 
 #include "ConfigurationReader.h"
 #include "DatafileReaderTwoColumns.h"
