@@ -133,9 +133,10 @@ private slots:
 void TestCurveLod::minMaxIndexMatchesScan()
 {
     // Samples, distinct values (few give many ties), share of NaN in percent.
-    const int cases[][3]
-        = {{1, 5, 0}, {MinMaxIndex::BlockSize - 1, 1000, 0}, {MinMaxIndex::BlockSize + 1, 1000, 40},
-            {32 * 32 + 7, 3, 0}, {32 * 32 * 32 * 3 + 1, 17, 10}, {35, 1, 100}};
+    constexpr int Samples = MinMaxIndex::SampleBlockSize;
+    const int cases[][3] = {{1, 5, 0}, {Samples - 1, 1000, 0}, {Samples * 3 + 1, 1000, 40},
+        {32 * 32 + 7, 3, 0}, {32 * 32 * 32 * 3 + 1, 17, 10}, {Samples * 5, 1, 100},
+        {Samples * MinMaxIndex::BlockSize * 3 + 5, 2, 97}};
     for (const auto& c : cases) {
         std::mt19937 random(static_cast<quint32>(c[0]));
         QVector<double> values(c[0]);
