@@ -133,9 +133,10 @@ private slots:
 void TestCurveLod::minMaxIndexMatchesScan()
 {
     // Samples, distinct values (few give many ties), share of NaN in percent.
-    const int cases[][3]
-        = {{1, 5, 0}, {MinMaxIndex::BlockSize - 1, 1000, 0}, {MinMaxIndex::BlockSize + 1, 1000, 40},
-            {32 * 32 + 7, 3, 0}, {32 * 32 * 32 * 3 + 1, 17, 10}, {35, 1, 100}};
+    constexpr int Samples = MinMaxIndex::SampleBlockSize;
+    const int cases[][3] = {{1, 5, 0}, {Samples - 1, 1000, 0}, {Samples * 3 + 1, 1000, 40},
+        {32 * 32 + 7, 3, 0}, {32 * 32 * 32 * 3 + 1, 17, 10}, {Samples * 5, 1, 100},
+        {Samples * MinMaxIndex::BlockSize * 3 + 5, 2, 97}};
     for (const auto& c : cases) {
         std::mt19937 random(static_cast<quint32>(c[0]));
         QVector<double> values(c[0]);
@@ -180,6 +181,7 @@ void TestCurveLod::pictureEqualsFullDrawing_data()
     };
     const QRectF full(0.0, -0.02, 1.0, 1.04);
     row("spikes, full view", Shape::NoiseWithSpikes, full);
+    row("noise, two curves", Shape::Noise, full);
     row("view starts before the data", Shape::NoiseWithSpikes, QRectF(-0.3, -0.02, 0.5, 1.04));
     row("view ends after the data", Shape::NoiseWithSpikes, QRectF(0.7, -0.02, 0.6, 1.04));
     row("curve leaves the canvas", Shape::NoiseWithSpikes, QRectF(0.1, 0.3, 0.5, 0.4));
@@ -245,6 +247,18 @@ void TestCurveLod::pictureEqualsFullDrawing()
     }
     plainCurve->setSamples(s.times, drawn);
     lod->SetSeries(s.times, s.values);
+    if (shape == Shape::Noise) { // a second curve, drawn after the first with what it left
+        QVector<double> half = s.values;
+        for (double& v : half)
+            v *= 0.5;
+        QwtPlotCurve* second[] = {new QwtPlotCurve, new TrendCurve};
+        second[0]->setSamples(s.times, half);
+        static_cast<TrendCurve*>(second[1])->SetSeries(s.times, half);
+        for (int k = 0; k < 2; ++k) {
+            second[k]->setPen(QPen(Qt::darkBlue));
+            second[k]->attach(k ? &reduced.plot : &plain.plot);
+        }
+    }
     const QRectF times = plainCurve->boundingRect();
     const QRectF values = QwtPointArrayData(finiteTimes, finiteValues).boundingRect();
     const QRectF zoomBase(times.left(), values.top(), times.width(), values.height());

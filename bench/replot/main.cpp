@@ -20,6 +20,16 @@
 // (300 x 200 mm at 170 dpi, to png, pdf and svg), once drawn by plain QwtPlotCurves and once by
 // TrendPlot::AddCurve, at 5,000 and at 500,000 samples per curve. Its figures:
 //   export_speedup_<shape>_<samples>_<format>  plain export time / level-of-detail export time
+//
+// Frames (alone: curvescope-bench-replot frames [KNOCKING_SAMPLES] [SPEED_SAMPLES]): six knocking
+// curves of 10,000,000 samples and one speed curve of 60,480,000 (a week at 100 Hz), made in
+// memory like the trend generator's, drawn by TrendPlot::AddCurve: the full view, zoomed to 1 %
+// and ten pan steps of 5 % at that zoom, each frame the fastest of five. The floor is the same
+// pens drawing one vertical line per pixel column and curve, from its lowest to its highest
+// sample, into a cleared image of the canvas's size. Its figures, per recording:
+//   frames_<name>_{full,zoom,pan_worst}_per_floor  frame time / floor time (pan: slowest step)
+//   frames_<name>_lod_pixels_differing  canvas pixels of the three views that differ from plain
+//                                       QwtPlotCurves drawn in one piece
 
 #include "ConfigurationReader.h"
 #include "DatafileReaderTwoColumns.h"
@@ -35,6 +45,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWindow>
@@ -244,9 +255,8 @@ void BenchmarkExport(const QString& folder)
             ShowAndSettle(plainPlot);
             ShowAndSettle(lodPlot);
             for (const char* format : formats) {
-                const QString base = folder + QStringLiteral("/export-%1-%2")
-                                                  .arg(QLatin1String(shape.name))
-                                                  .arg(count);
+                const QString base = folder
+                    + QStringLiteral("/export-%1-%2").arg(QLatin1String(shape.name)).arg(count);
                 double plainMs = 0.0;
                 double lodMs = 0.0;
                 TimeExports(plainPlot, lodPlot, base, format, plainMs, lodMs);
@@ -265,6 +275,159 @@ void BenchmarkExport(const QString& folder)
         std::printf("%s\n", qPrintable(figure));
 }
 
+// One recording to draw frames of: shared times and one value vector per curve.
+struct FrameSet {
+    const char* name;
+    QVector<double> times;
+    QVector<QVector<double>> curves;
+};
+
+// Knocking intensities as the trend generator writes them (percent, one decimal, a baseline
+// that follows the load and single hard knocks, more of them at full load), 10 ms apart.
+FrameSet MakeKnocking(int samples, int cylinders)
+{
+    FrameSet set {"knocking", {}, {}};
+    set.times.resize(samples);
+    for (int i = 0; i < samples; ++i)
+        set.times[i] = 1772436600000.0 + 10.0 * i;
+    for (int c = 0; c < cylinders; ++c) {
+        std::mt19937_64 random(static_cast<quint64>(c + 11));
+        std::normal_distribution<double> noise(0.0, 0.7);
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        const double bias = 2.0 * unit(random) - 1.0;
+        QVector<double> values(samples);
+        for (int i = 0; i < samples; ++i) {
+            const double load = 0.5 + 0.5 * std::sin(i * 2e-6);
+            double percent = std::max(0.0, 1.0 + 5.0 * load * load + 0.8 * bias + noise(random));
+            if (unit(random) < 0.0004 + 0.006 * load * load * load)
+                percent = 30.0 + 65.0 * unit(random);
+            values[i] = std::round(percent * 10.0) / 10.0;
+        }
+        set.curves << values;
+    }
+    return set;
+}
+
+// A week of engine speed at 100 Hz: load steps on a slow wave, with noise, one decimal.
+FrameSet MakeSpeed(int samples)
+{
+    FrameSet set {"speed", {}, {}};
+    set.times.resize(samples);
+    QVector<double> values(samples);
+    std::mt19937_64 random(5);
+    std::normal_distribution<double> noise(0.0, 2.5);
+    for (int i = 0; i < samples; ++i) {
+        set.times[i] = 1772436600000.0 + 10.0 * i;
+        const double load = std::floor(4.0 + 4.0 * std::sin(i * 3e-7)) / 8.0;
+        values[i] = std::round((1450.0 + 60.0 * load + noise(random)) * 10.0) / 10.0;
+    }
+    set.curves << values;
+    return set;
+}
+
+// Milliseconds of the floor of the current view: the plot's pens drawing, for each curve, one
+// vertical line per pixel column from its lowest to its highest sample into a cleared image of
+// the canvas's size.
+double FloorMs(QwtPlot& plot, const FrameSet& set, int runs)
+{
+    const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
+    const QwtScaleMap yMap = plot.canvasMap(QwtPlot::yLeft);
+    const QSize size = plot.canvas()->size();
+    const QwtPlotItemList items = plot.itemList(QwtPlotItem::Rtti_PlotCurve);
+    std::vector<QVector<QLineF>> lines;
+    for (const QVector<double>& values : set.curves) {
+        std::vector<double> low(size.width(), HUGE_VAL);
+        std::vector<double> high(size.width(), -HUGE_VAL);
+        for (int i = 0; i < set.times.size(); ++i) {
+            const long column = std::lround(xMap.transform(set.times[i]));
+            if (column < 0 || column >= size.width())
+                continue;
+            const double row = yMap.transform(values[i]);
+            low[column] = std::min(low[column], row);
+            high[column] = std::max(high[column], row);
+        }
+        QVector<QLineF> curveLines;
+        for (int x = 0; x < size.width(); ++x) {
+            if (low[x] <= high[x])
+                curveLines << QLineF(x, std::round(low[x]), x, std::round(high[x]));
+        }
+        lines.push_back(curveLines);
+    }
+    std::vector<double> times;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (int run = 0; run < runs; ++run) {
+        const Stopwatch stopwatch;
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        // As on the canvas, whose painter clips to it (unclipped, Qt's raster engine takes a
+        // path several times slower for such lines).
+        painter.setClipRect(image.rect());
+        for (size_t c = 0; c < lines.size(); ++c) {
+            painter.setPen(static_cast<QwtPlotCurve*>(items.at(int(c)))->pen());
+            painter.drawLines(lines[c]);
+        }
+        painter.end();
+        times.push_back(stopwatch.ElapsedMs());
+    }
+    return Fastest(times);
+}
+
+// Frames of one recording drawn by TrendPlot::AddCurve: the full view, zoomed to 1 % of the
+// time range, and pan steps of 5 % of that width, each the fastest of `runs`, against the floor
+// of the full view; and the pictures of the three views against plain QwtPlotCurves.
+void BenchmarkFrames(const FrameSet& set, int runs)
+{
+    TrendPlot lodPlot;
+    TrendPlot plainPlot;
+    for (int c = 0; c < set.curves.size(); ++c) {
+        const QString title = QStringLiteral("Cylinder %1").arg(c + 1);
+        lodPlot.AddCurve(set.times, set.curves[c], title);
+        auto* plain = new QwtPlotCurve(title);
+        plain->setPen(plainPlot.NextPen());
+        plain->attach(&plainPlot);
+        plain->setSamples(set.times, set.curves[c]);
+    }
+    plainPlot.canvas()->findChild<TrendPlot::TrendPlotZoomer*>()->setZoomBase(true);
+    ShowAndSettle(lodPlot);
+    ShowAndSettle(plainPlot);
+
+    const char* name = set.name;
+    // Against the plain polyline drawn in one piece: Qwt's cutting adds the pen's caps at its cuts.
+    QwtPainter::setPolylineSplitting(false);
+    const double floor = FloorMs(lodPlot, set, runs);
+    const double full = FastestReplot(lodPlot, runs);
+    int differing = CountDifferingPixels(CanvasImage(plainPlot), CanvasImage(lodPlot));
+
+    const double first = set.times.first();
+    const double width = 0.01 * (set.times.last() - first);
+    double from = first + 0.5 * (set.times.last() - first);
+    Zoom(lodPlot, from, from + width);
+    Zoom(plainPlot, from, from + width);
+    const double zoom = FastestReplot(lodPlot, runs);
+    differing += CountDifferingPixels(CanvasImage(plainPlot), CanvasImage(lodPlot));
+
+    // Each pan step timed `runs` times; the slowest step counts.
+    double pan = 0.0;
+    for (int step = 0; step < 10; ++step) {
+        from += 0.05 * width;
+        lodPlot.setAxisScale(QwtPlot::xBottom, from, from + width);
+        pan = std::max(pan, FastestReplot(lodPlot, runs));
+    }
+    plainPlot.setAxisScale(QwtPlot::xBottom, from, from + width);
+    differing += CountDifferingPixels(CanvasImage(plainPlot), CanvasImage(lodPlot));
+
+    QwtPainter::setPolylineSplitting(true);
+    std::printf("frames_%s_curves=%d\nframes_%s_samples_per_curve=%d\n", name, set.curves.size(),
+        name, set.times.size());
+    std::printf("frames_%s_floor_ms=%.2f\nframes_%s_full_ms=%.2f\nframes_%s_zoom_ms=%.2f\n"
+                "frames_%s_pan_worst_ms=%.2f\n",
+        name, floor, name, full, name, zoom, name, pan);
+    std::printf("frames_%s_full_per_floor=%.2f\nframes_%s_zoom_per_floor=%.2f\n"
+                "frames_%s_pan_worst_per_floor=%.2f\nframes_%s_lod_pixels_differing=%d\n",
+        name, full / floor, name, zoom / floor, name, pan / floor, name, differing);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -276,6 +439,13 @@ int main(int argc, char* argv[])
     if (args.size() > 1 && args.at(1) == QLatin1String("export")) {
         QTemporaryDir exportFolder;
         BenchmarkExport(exportFolder.path());
+        return 0;
+    }
+    if (args.size() > 1 && args.at(1) == QLatin1String("frames")) {
+        const int knocking = args.size() > 2 ? args.at(2).toInt() : 10000000;
+        const int speed = args.size() > 3 ? args.at(3).toInt() : 60480000;
+        BenchmarkFrames(MakeKnocking(knocking, 6), 5);
+        BenchmarkFrames(MakeSpeed(speed), 5);
         return 0;
     }
     const qint64 samples = args.size() > 1 ? args.at(1).toLongLong() : 20000000;

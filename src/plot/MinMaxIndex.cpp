@@ -23,10 +23,10 @@ inline bool Larger(double candidate, double current)
 
 namespace {
 
-// Smallest and largest position of one block of raw samples. The common case, a block without
-// NaN, takes two passes that the compiler turns into packed min/max instructions and a short
-// search, instead of a data-dependent branch per sample.
-void BlockExtremes(const double* y, int begin, int end, int& minIndex, int& maxIndex)
+// Smallest and largest value of one block of raw samples, NaN only when all are NaN. The common
+// case, a block without NaN, takes a pass that the compiler turns into packed min/max
+// instructions instead of a data-dependent branch per sample.
+void BlockExtremes(const double* y, int begin, int end, double& low, double& high)
 {
     // Four independent running extremes, so that one comparison need not wait for the last.
     double lo[4] = {y[begin], y[begin], y[begin], y[begin]};
@@ -47,25 +47,16 @@ void BlockExtremes(const double* y, int begin, int end, int& minIndex, int& maxI
         hi[0] = v > hi[0] ? v : hi[0];
         numbers &= v == v;
     }
-    const double low = std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3]));
-    const double high = std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]));
+    low = std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3]));
+    high = std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]));
     if (!numbers) {
-        minIndex = begin;
-        maxIndex = begin;
-        for (int i = begin + 1; i < end; ++i) {
-            if (Smaller(y[i], y[minIndex]))
-                minIndex = i;
-            if (Larger(y[i], y[maxIndex]))
-                maxIndex = i;
+        low = y[begin];
+        high = y[begin];
+        for (int k = begin + 1; k < end; ++k) {
+            low = Smaller(y[k], low) ? y[k] : low;
+            high = Larger(y[k], high) ? y[k] : high;
         }
-        return;
     }
-    minIndex = begin;
-    while (y[minIndex] != low)
-        ++minIndex;
-    maxIndex = begin;
-    while (y[maxIndex] != high)
-        ++maxIndex;
 }
 
 } // namespace
@@ -74,49 +65,68 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
     : m_values(values)
 {
     const double* y = m_values.constData();
-    int count = m_values.size();
-
-    // Level 0 from the raw samples. The blocks do not depend on each other: for a long series
-    // a second thread takes the second half of them.
-    if (count > BlockSize) {
-        Level level;
-        const int blocks = (count + BlockSize - 1) / BlockSize;
-        level.minIndex.resize(blocks);
-        level.maxIndex.resize(blocks);
-        const auto summarise = [&level, y, count](int from, int to) {
-            for (int b = from; b < to; ++b) {
-                const int begin = b * BlockSize;
-                const int end = begin + BlockSize < count ? begin + BlockSize : count;
-                BlockExtremes(y, begin, end, level.minIndex[b], level.maxIndex[b]);
-            }
-        };
-        int split = 0;
-        if (count >= ParallelFrom && std::thread::hardware_concurrency() > 1) {
-            try {
-                std::thread second(summarise, blocks / 2, blocks);
-                split = blocks / 2;
-                summarise(0, split);
-                second.join();
-            } catch (const std::system_error&) {
-                split = 0; // no second thread to be had
-            }
+    const int count = m_values.size();
+    if (count <= SampleBlockSize)
+        return;
+    const int sampleBlocks = (count + SampleBlockSize - 1) / SampleBlockSize;
+    m_blockMin.resize(sampleBlocks);
+    m_blockMax.resize(sampleBlocks);
+    // The sample blocks do not depend on each other: for a long series a second thread takes the
+    // second half of them.
+    const auto summarise = [this, y, count](int from, int to) {
+        for (int b = from; b < to; ++b) {
+            const int begin = b * SampleBlockSize;
+            BlockExtremes(
+                y, begin, std::min(begin + SampleBlockSize, count), m_blockMin[b], m_blockMax[b]);
         }
-        if (split == 0)
-            summarise(0, blocks);
-        m_levels.push_back(std::move(level));
-        count = blocks;
+    };
+    int split = 0;
+    if (count >= ParallelFrom && std::thread::hardware_concurrency() > 1) {
+        try {
+            std::thread second(summarise, sampleBlocks / 2, sampleBlocks);
+            split = sampleBlocks / 2;
+            summarise(0, split);
+            second.join();
+        } catch (const std::system_error&) {
+            split = 0; // no second thread to be had
+        }
     }
+    if (split == 0)
+        summarise(0, sampleBlocks);
 
-    // Higher levels from the level below, until one block covers everything.
-    while (count > BlockSize) {
-        const Level& below = m_levels.back();
+    // The first level from the sample blocks: the first block with the extreme value holds it.
+    int entries = sampleBlocks;
+    if (entries > BlockSize) {
         Level level;
-        const int blocks = (count + BlockSize - 1) / BlockSize;
+        const int blocks = (entries + BlockSize - 1) / BlockSize;
         level.minIndex.resize(blocks);
         level.maxIndex.resize(blocks);
         for (int b = 0; b < blocks; ++b) {
             const int begin = b * BlockSize;
-            const int end = begin + BlockSize < count ? begin + BlockSize : count;
+            const int end = std::min(begin + BlockSize, entries);
+            int lo = begin;
+            int hi = begin;
+            for (int e = begin + 1; e < end; ++e) {
+                lo = Smaller(m_blockMin[e], m_blockMin[lo]) ? e : lo;
+                hi = Larger(m_blockMax[e], m_blockMax[hi]) ? e : hi;
+            }
+            level.minIndex[b] = PositionIn(lo, m_blockMin[lo]);
+            level.maxIndex[b] = PositionIn(hi, m_blockMax[hi]);
+        }
+        m_levels.push_back(std::move(level));
+        entries = blocks;
+    }
+
+    // Higher levels from the level below, until one block covers everything.
+    while (entries > BlockSize) {
+        const Level& below = m_levels.back();
+        Level level;
+        const int blocks = (entries + BlockSize - 1) / BlockSize;
+        level.minIndex.resize(blocks);
+        level.maxIndex.resize(blocks);
+        for (int b = 0; b < blocks; ++b) {
+            const int begin = b * BlockSize;
+            const int end = std::min(begin + BlockSize, entries);
             int lo = below.minIndex[begin];
             int hi = below.maxIndex[begin];
             for (int e = begin + 1; e < end; ++e) {
@@ -129,67 +139,100 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
             level.maxIndex[b] = hi;
         }
         m_levels.push_back(std::move(level));
-        count = blocks;
+        entries = blocks;
     }
 }
 
-inline void MinMaxIndex::Consider(int index, int& minIndex, int& maxIndex) const
+int MinMaxIndex::PositionIn(int block, double value) const
 {
     const double* y = m_values.constData();
-    if (Smaller(y[index], y[minIndex]))
-        minIndex = index;
-    if (Larger(y[index], y[maxIndex]))
-        maxIndex = index;
-}
-
-inline void MinMaxIndex::ConsiderEntry(int level, int entry, int& minIndex, int& maxIndex) const
-{
-    const double* y = m_values.constData();
-    const int lo = m_levels[level].minIndex[entry];
-    const int hi = m_levels[level].maxIndex[entry];
-    if (Smaller(y[lo], y[minIndex]))
-        minIndex = lo;
-    if (Larger(y[hi], y[maxIndex]))
-        maxIndex = hi;
+    const int begin = block * SampleBlockSize;
+    const int end = std::min(begin + SampleBlockSize, m_values.size());
+    for (int i = begin; i < end; ++i) {
+        if (y[i] == value)
+            return i;
+    }
+    return begin; // a block of NaN
 }
 
 void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
 {
+    const double* y = m_values.constData();
+    // Running extremes kept as values too, so that a comparison does not wait for a load. A
+    // sample block that holds the extreme so far is kept as -1 - block until the end.
+    double low = y[first];
+    double high = y[first];
     minIndex = first;
     maxIndex = first;
+    // Without branches on the values: the loads of a run of entries then all go out at once
+    // instead of waiting for mispredicted comparisons.
+    const auto consider = [&](double a, int aIndex, double b, int bIndex) {
+        const bool smaller = Smaller(a, low);
+        const bool larger = Larger(b, high);
+        low = smaller ? a : low;
+        minIndex = smaller ? aIndex : minIndex;
+        high = larger ? b : high;
+        maxIndex = larger ? bIndex : maxIndex;
+    };
+    const auto samples = [&](int begin, int end) {
+        for (int i = begin; i < end; ++i)
+            consider(y[i], i, y[i], i);
+    };
+    const auto sampleBlocks = [&](int begin, int end) {
+        for (int b = begin; b < end; ++b)
+            consider(m_blockMin[b], -1 - b, m_blockMax[b], -1 - b);
+    };
+    const auto entries = [&](const Level& level, int begin, int end) {
+        for (int e = begin; e < end; ++e) {
+            const int lo = level.minIndex[e];
+            const int hi = level.maxIndex[e];
+            consider(y[lo], lo, y[hi], hi);
+        }
+    };
+    const auto resolve = [&] {
+        if (minIndex < 0)
+            minIndex = PositionIn(-1 - minIndex, low);
+        if (maxIndex < 0)
+            maxIndex = PositionIn(-1 - maxIndex, high);
+    };
 
-    // [lo, hi) in units of the current level: raw samples at level -1, blocks above.
+    // [lo, hi) in raw samples, then in sample blocks, then in entries of the levels.
     int lo = first + 1;
     int hi = last + 1;
-    int level = -1;
-    for (;;) {
-        const bool canAscend = level + 1 < LevelCount() && hi - lo >= 2 * BlockSize;
+    if (m_blockMin.empty() || hi - lo < 2 * SampleBlockSize) {
+        samples(lo, hi);
+        return;
+    }
+    int upLo = (lo + SampleBlockSize - 1) / SampleBlockSize;
+    int upHi = hi / SampleBlockSize;
+    samples(lo, upLo * SampleBlockSize);
+    samples(upHi * SampleBlockSize, hi);
+    lo = upLo;
+    hi = upHi;
+    if (m_levels.empty() || hi - lo < 2 * BlockSize) {
+        sampleBlocks(lo, hi);
+        resolve();
+        return;
+    }
+    upLo = (lo + BlockSize - 1) / BlockSize;
+    upHi = hi / BlockSize;
+    sampleBlocks(lo, upLo * BlockSize);
+    sampleBlocks(upHi * BlockSize, hi);
+    lo = upLo;
+    hi = upHi;
+    for (size_t level = 0;; ++level) {
+        const bool canAscend = level + 1 < m_levels.size() && hi - lo >= 2 * BlockSize;
         if (!canAscend) {
-            for (int e = lo; e < hi; ++e) {
-                if (level < 0)
-                    Consider(e, minIndex, maxIndex);
-                else
-                    ConsiderEntry(level, e, minIndex, maxIndex);
-            }
+            entries(m_levels[level], lo, hi);
+            resolve();
             return;
         }
         // Entries before the first and after the last whole block of the next level.
-        const int upLo = (lo + BlockSize - 1) / BlockSize;
-        const int upHi = hi / BlockSize;
-        for (int e = lo; e < upLo * BlockSize; ++e) {
-            if (level < 0)
-                Consider(e, minIndex, maxIndex);
-            else
-                ConsiderEntry(level, e, minIndex, maxIndex);
-        }
-        for (int e = upHi * BlockSize; e < hi; ++e) {
-            if (level < 0)
-                Consider(e, minIndex, maxIndex);
-            else
-                ConsiderEntry(level, e, minIndex, maxIndex);
-        }
+        upLo = (lo + BlockSize - 1) / BlockSize;
+        upHi = hi / BlockSize;
+        entries(m_levels[level], lo, upLo * BlockSize);
+        entries(m_levels[level], upHi * BlockSize, hi);
         lo = upLo;
         hi = upHi;
-        ++level;
     }
 }

@@ -4,28 +4,29 @@
 #include <vector>
 
 // Answers "which sample is the smallest and which the largest in samples first..last" without
-// scanning the range: a pyramid of blocks, each level holding for every block of
-// BlockSize entries of the level below the positions of its smallest and largest value. A query
-// scans at most two partial blocks per level, so it costs a few hundred comparisons however
-// many million samples the range covers. That keeps a full-view repaint of a long recording
-// independent of its length.
+// scanning the range: the smallest and largest value of every block of SampleBlockSize samples,
+// and above them a pyramid of levels, each holding for every block of BlockSize entries of the
+// level below the positions of its smallest and largest sample. A query scans at most two
+// partial blocks per level, so it costs a few hundred comparisons however many million samples
+// the range covers. The values of the sample blocks sit side by side, so the partial blocks of
+// that level, the most of a query, are read without a jump into the samples per entry. That
+// keeps a full-view repaint of a long recording independent of its length.
 class MinMaxIndex {
 public:
+    static constexpr int SampleBlockSize = 64;
     static constexpr int BlockSize = 32;
-    // From this many samples on the first level is built by two threads.
+    // From this many samples on the sample blocks are summarised by two threads.
     static constexpr int ParallelFrom = 1 << 20;
 
     MinMaxIndex() = default;
-    // Shares the values (QVector is implicitly shared) and builds the pyramid in one pass per
-    // level, before it returns; the extra memory is about 2 / (BlockSize - 1) of the number of
-    // samples in ints.
+    // Shares the values (QVector is implicitly shared) and builds the levels in one pass each;
+    // the extra memory is about 16 / SampleBlockSize bytes per sample.
     explicit MinMaxIndex(const QVector<double>& values);
 
     // Positions of the smallest and the largest value in [first, last] (inclusive, first <= last,
-    // both valid). NaN values are never chosen unless the range holds nothing else.
+    // both valid). NaN values are never chosen unless the range holds nothing else. Of equal
+    // values the one found first is chosen, the first of its sample block.
     void Find(int first, int last, int& minIndex, int& maxIndex) const;
-
-    int LevelCount() const { return static_cast<int>(m_levels.size()); }
 
 private:
     struct Level {
@@ -33,10 +34,13 @@ private:
         std::vector<int> maxIndex;
     };
 
-    void Consider(int index, int& minIndex, int& maxIndex) const;
-    void ConsiderEntry(int level, int entry, int& minIndex, int& maxIndex) const;
+    // Position of the first sample of sample block `block` that equals `value` (NaN: is NaN).
+    int PositionIn(int block, double value) const;
 
     QVector<double> m_values;
-    // m_levels[0] summarises blocks of raw samples, m_levels[1] blocks of m_levels[0], ...
+    // Smallest and largest value of each sample block (NaN only for a block of NaN).
+    std::vector<double> m_blockMin;
+    std::vector<double> m_blockMax;
+    // m_levels[0] summarises blocks of sample blocks, m_levels[1] blocks of m_levels[0], ...
     std::vector<Level> m_levels;
 };

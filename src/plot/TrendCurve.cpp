@@ -104,6 +104,8 @@ public:
         Append(last);
     }
 
+    double Row(int index) const { return RoundHalfAwayFromZero(m_yMap.transform(m_y[index])); }
+
 private:
     bool AllMapped(std::initializer_list<int> indices) const
     {
@@ -112,8 +114,6 @@ private:
             finite &= std::isfinite(m_yMap.transform(m_y[i]));
         return finite;
     }
-
-    double Row(int index) const { return RoundHalfAwayFromZero(m_yMap.transform(m_y[index])); }
 
     void Append(int index) { m_points.append(QPointF(m_x[index], m_y[index])); }
 
@@ -217,6 +217,32 @@ void DrawOutlinedPolyline(QPainter* painter, const QPolygonF& polyline)
     }
     painter->setPen(pen);
 }
+
+// Whether a thin opaque pen on whole pixels paints exactly what a filled one pixel wide rectangle
+// paints: Qt's raster engine draws such lines pixel by pixel, the fill in spans.
+bool CanFillColumns(const QPainter& painter)
+{
+    const QPen pen = painter.pen();
+    const QTransform transform = painter.combinedTransform();
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster && !IsOutlinedOnRaster(painter)
+        && pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern
+        && pen.color().alpha() == 255 && !painter.testRenderHint(QPainter::Antialiasing)
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver
+        && transform.type() <= QTransform::TxTranslate
+        && transform.dx() == std::round(transform.dx())
+        && transform.dy() == std::round(transform.dy());
+}
+
+// Where a column of the reduced polyline starts and ends in it, and, for a column whose
+// pixels are one unbroken run, that run.
+struct ColumnSpan {
+    int begin; // first point in the reduced polyline
+    int end; // last point
+    double column;
+    bool filled; // its pixels are rows top..bottom, its first and last sample strictly inside
+    double top, bottom, firstRow, lastRow;
+};
 
 // Whether no value from..to maps to an infinite pixel.
 bool AllMapped(const TrendSeriesData& series, const QwtScaleMap& yMap, int from, int to)
@@ -323,6 +349,14 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     ColumnEmitter columns(reduced, x, y, yMap, align);
 
     const bool increasingMap = (xMap.p2() - xMap.p1()) * (xMap.s2() - xMap.s1()) > 0.0;
+    // Dense columns whose first and last samples lie strictly inside their run of pixels are
+    // filled as rectangles one pixel wide; only the rest of the polyline is stroked.
+    const bool fillColumns = reduce && align && series->TimesNonDecreasing() && increasingMap
+        && testPaintAttribute(FilterPoints) && CanFillColumns(*painter);
+    const QRectF fillArea(std::ceil(canvasRect.left()), std::ceil(canvasRect.top()),
+        std::floor(canvasRect.right()) - std::ceil(canvasRect.left()) - 1.0,
+        std::floor(canvasRect.bottom()) - std::ceil(canvasRect.top()) - 1.0);
+    std::vector<ColumnSpan> spans;
     if (!reduce) {
         // Few samples, or a fill or fit that needs them all, with values off the value map.
         reduced.reserve(to - from + 1);
@@ -348,25 +382,78 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             }
             return lo;
         };
+        // The same, searching outward from lo first: the next column starts near the last one,
+        // so one sweep over the visible samples finds all columns in a few steps each, with the
+        // samples it reads close together.
+        int width = 1; // samples per column so far, a guess for the next one
+        const auto nextColumn = [&](int lo, int hi, double limit) {
+            // Evenly spaced samples: a step or two from where the last column's width says.
+            int guess = std::min(hi, lo + width - 1);
+            for (int tries = 0; tries < 4; ++tries) {
+                if (guess < hi && column(x[guess]) <= limit)
+                    ++guess;
+                else if (guess > lo && column(x[guess - 1]) > limit)
+                    --guess;
+                else
+                    return guess;
+            }
+            int step = std::max(1, width);
+            int below = lo; // column(x[below - 1]) <= limit
+            for (;;) {
+                const int probe = below + step - 1;
+                if (probe >= hi)
+                    return searchFrom(below, hi, limit);
+                if (column(x[probe]) > limit)
+                    return searchFrom(below, probe, limit);
+                below = probe + 1;
+                step *= 2;
+            }
+        };
         const int end = to + 1;
         const int begin = searchFrom(from, end, firstColumn - 1.0);
         const int visibleEnd = searchFrom(begin, end, lastColumn);
         reduced.reserve(static_cast<int>(7 * (lastColumn - firstColumn + 3)));
+        const auto single = [&](int i) {
+            if (fillColumns)
+                spans.push_back({reduced.size(), reduced.size(), 0.0, false, 0.0, 0.0, 0.0, 0.0});
+            columns.Single(i);
+        };
         if (begin > from)
-            columns.Single(begin - 1);
+            single(begin - 1);
         for (int i = begin; i < visibleEnd;) {
             const double c = column(x[i]);
-            const int next = searchFrom(i + 1, visibleEnd, c);
+            const int next = nextColumn(i + 1, visibleEnd, c);
+            width = next - i;
             const int last = next - 1;
             int minIndex = i;
             int maxIndex = i;
             if (last - i >= 4)
                 index.Find(i + 2, last - 2, minIndex, maxIndex);
+            const int pointsBefore = reduced.size();
             columns.Column(c, i, minIndex, maxIndex, last);
+            if (fillColumns) {
+                ColumnSpan span {pointsBefore, reduced.size() - 1, c, false, 0.0, 0.0, 0.0, 0.0};
+                if (last - i >= 4 && c >= fillArea.left() && c <= fillArea.right()) {
+                    span.top = span.bottom = span.firstRow = columns.Row(i);
+                    span.lastRow = columns.Row(last);
+                    bool mapped = std::isfinite(span.top);
+                    for (const int k : {i + 1, minIndex, maxIndex, last - 1, last}) {
+                        const double row = columns.Row(k);
+                        mapped &= std::isfinite(row);
+                        span.top = std::min(span.top, row);
+                        span.bottom = std::max(span.bottom, row);
+                    }
+                    span.filled = mapped && span.top >= fillArea.top()
+                        && span.bottom <= fillArea.bottom() && span.firstRow > span.top
+                        && span.firstRow < span.bottom && span.lastRow > span.top
+                        && span.lastRow < span.bottom;
+                }
+                spans.push_back(span);
+            }
             i = next;
         }
         if (visibleEnd < end)
-            columns.Single(visibleEnd);
+            single(visibleEnd);
     } else {
         // Times out of order (or a mirrored axis): merge runs of consecutive samples that fall
         // into the same column, which holds in any order.
@@ -407,21 +494,84 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     }
 
     // From here on exactly what QwtPlotCurve does with the full series.
-    const QwtPointSeriesData reducedSeries(reduced);
     QwtPointMapper mapper;
     mapper.setFlag(QwtPointMapper::RoundPoints, align);
     mapper.setFlag(QwtPointMapper::WeedOutPoints, testPaintAttribute(FilterPoints));
     mapper.setBoundingRect(canvasRect);
-    QPolygonF polyline = mapper.toPolygonF(xMap, yMap, &reducedSeries, 0, reduced.size() - 1);
-    if (testPaintAttribute(ClipPolygons))
-        polyline = QwtClipper::clipPolygonF(clipRect, polyline, false);
-
-    // Qwt cuts polylines into pieces of a few points on raster painters: the raster engine
-    // fills a wide stroke as one outline, which takes quadratic time in its length. Every Qwt cut
-    // adds end caps, so the picture would depend on where the cuts fall; the cuts here add none.
     const QPaintEngine* engine = painter->paintEngine();
-    if (engine && engine->type() == QPaintEngine::Raster && IsOutlinedOnRaster(*painter))
-        DrawOutlinedPolyline(painter, polyline);
-    else
-        DrawPolylineInOnePiece(painter, polyline);
+    const bool outlined
+        = engine && engine->type() == QPaintEngine::Raster && IsOutlinedOnRaster(*painter);
+    const auto stroke = [&](const QVector<QPointF>& points) {
+        const QwtPointSeriesData pointSeries(points);
+        QPolygonF polyline = mapper.toPolygonF(xMap, yMap, &pointSeries, 0, points.size() - 1);
+        if (testPaintAttribute(ClipPolygons))
+            polyline = QwtClipper::clipPolygonF(clipRect, polyline, false);
+        // Qwt cuts polylines into pieces of a few points on raster painters: the raster engine
+        // fills a wide stroke as one outline, which takes quadratic time in its length. Every Qwt
+        // cut adds end caps, so the picture would depend on where the cuts fall; the cuts here add
+        // none.
+        if (outlined)
+            DrawOutlinedPolyline(painter, polyline);
+        else
+            DrawPolylineInOnePiece(painter, polyline);
+    };
+    if (!fillColumns) {
+        stroke(reduced);
+        return;
+    }
+
+    // The segment between two filled neighbouring columns paints only pixels of their runs (with
+    // a pixel to spare for the rasterizer's steps at its ends) and is left out; the polyline falls
+    // into pieces there. A piece that starts or ends in a filled column needs of it only the
+    // points that its end segment starts or ends at: the pixels around them are filled anyway.
+    const auto joined = [&](const ColumnSpan& a, const ColumnSpan& b) {
+        const double low = std::min(a.lastRow, b.firstRow) - 1.0;
+        const double high = std::max(a.lastRow, b.firstRow) + 1.0;
+        return !(a.filled && b.filled && b.column == a.column + 1.0 && low >= std::max(a.top, b.top)
+            && high <= std::min(a.bottom, b.bottom));
+    };
+    const auto row
+        = [&](const QPointF& point) { return RoundHalfAwayFromZero(yMap.transform(point.y())); };
+    QVector<QRect> runs;
+    QVector<QPointF> piece;
+    for (size_t start = 0; start < spans.size();) {
+        size_t stop = start;
+        while (stop + 1 < spans.size() && joined(spans[stop], spans[stop + 1]))
+            ++stop;
+        if (stop > start || !spans[start].filled) {
+            piece.clear();
+            for (size_t k = start; k <= stop; ++k) {
+                const ColumnSpan& span = spans[k];
+                int first = span.begin;
+                int last = span.end;
+                if (span.filled && k == start && k < stop) {
+                    // Its last segment, which sets how the stroke goes on into the next column.
+                    first = last - 1;
+                    while (first > span.begin && row(reduced[first]) == row(reduced[last]))
+                        --first;
+                } else if (span.filled && k == stop && k > start) {
+                    last = first;
+                }
+                for (int i = first; i <= last; ++i)
+                    piece.append(reduced[i]);
+            }
+            stroke(piece);
+        }
+        for (size_t k = start; k <= stop; ++k) {
+            const ColumnSpan& span = spans[k];
+            if (span.filled)
+                runs.append(
+                    QRect(int(span.column), int(span.top), 1, int(span.bottom - span.top) + 1));
+        }
+        start = stop + 1;
+    }
+    if (!runs.isEmpty()) {
+        const QPen pen = painter->pen();
+        const QBrush brush = painter->brush();
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(pen.color());
+        painter->drawRects(runs);
+        painter->setPen(pen);
+        painter->setBrush(brush);
+    }
 }
