@@ -12,6 +12,7 @@
 #include "DatafileReaderTwoColumns.h"
 #include "TrendSetGenerator.h"
 
+#include "MemchrLineCount.h"
 #include "PlainReading.h"
 
 #include <QCoreApplication>
@@ -77,26 +78,6 @@ void ResetPeak()
 }
 
 double Seconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e9; }
-
-qint64 CountLinesWithMemchr(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    const qint64 blockSize = 1 << 20;
-    std::unique_ptr<char[]> block(new char[blockSize]);
-    qint64 lines = 0;
-    qint64 got;
-    while ((got = file.read(block.get(), blockSize)) > 0) {
-        const char* p = block.get();
-        const char* const end = p + got;
-        while ((p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p))))) {
-            ++lines;
-            ++p;
-        }
-    }
-    return lines;
-}
 
 // The straightforward reading, one readLine per line, with the same refusals as the readers.
 qint64 ReadStraightforward(const QString& path, int columns, int cylinders)

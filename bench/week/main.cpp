@@ -22,6 +22,8 @@
 #include "TrendPlot.h"
 #include "TrendSetGenerator.h"
 
+#include "MemchrLineCount.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -59,26 +61,6 @@ void ResetPeak()
     QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
     if (clearRefs.open(QIODevice::WriteOnly))
         clearRefs.write("5");
-}
-
-qint64 CountLinesWithMemchr(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    const qint64 blockSize = 1 << 20;
-    std::unique_ptr<char[]> block(new char[blockSize]);
-    qint64 lines = 0;
-    qint64 got;
-    while ((got = file.read(block.get(), blockSize)) > 0) {
-        const char* p = block.get();
-        const char* const end = p + got;
-        while ((p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p))))) {
-            ++lines;
-            ++p;
-        }
-    }
-    return lines;
 }
 
 // The same number of bytes as the export, written in 1 MiB blocks and synced as QSaveFile does.
