@@ -106,6 +106,8 @@ private slots:
             m_dir.path(), "speed.tlx", TrendSetFiles::twoColumns({0, 1500}, {1500.0, -2.125}));
         TrendSetFiles::write(
             m_dir.path(), "analog_output.tlx", TrendSetFiles::twoColumns({10}, {99.999}));
+        TrendSetFiles::write(
+            m_dir.path(), "global_timing.tlx", TrendSetFiles::twoColumns({0, 20}, {-7.5, 12.3}));
         const QByteArray three = TrendSetFiles::threeColumns(
             {0, 0, 500, 500, 1000}, {0, 2, 0, 2, 0}, {12.5, 13.0, 12.75, 13.25, 12.8});
         for (const char* name : {"firing_angles.tlx", "secondary_voltages.tlx",
@@ -118,9 +120,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QByteArray>("expected");
+        // The one series of a single-series kind is named with its unit in the title line.
         QTest::newRow("speed") << "speed" << QStringList() << SpeedPairs;
+        QTest::newRow("output pairs") << "analog_output" << QStringList {List, Pairs}
+                                      << QByteArray("Date Time;\"Output [%]\"\n"
+                                                    "2016-03-01 10:15:00.010;100.00\n");
         QTest::newRow("output list") << "analog_output" << QStringList({List, Pairs, Pairs, List})
                                      << QByteArray("2016-03-01 10:15:00.010;0;100.00\n");
+        QTest::newRow("global timing pairs")
+            << "global_timing" << QStringList()
+            << QByteArray("Date Time;\"Global Timing [°]\"\n2016-03-01 10:15:00.000;-7.50\n"
+                          "2016-03-01 10:15:00.020;12.30\n");
+        QTest::newRow("global timing list")
+            << "global_timing" << QStringList {List}
+            << QByteArray("2016-03-01 10:15:00.000;0;-7.50\n2016-03-01 10:15:00.020;0;12.30\n");
         const QByteArray pairs = "Date Time;\"A1\";Date Time;\"B2\";Date Time;\"C3\"\n"
                                  "2016-03-01 10:15:00.000;12.50; ;;2016-03-01 10:15:00.000;13.00\n"
                                  "2016-03-01 10:15:00.500;12.75; ;;2016-03-01 10:15:00.500;13.25\n"

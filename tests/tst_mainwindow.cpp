@@ -97,6 +97,7 @@ private slots:
     {
         MainWindow window;
         QVERIFY(window.acceptDrops() && commandsShow(window, false));
+        QCOMPARE(window.windowTitle(), QString("Orvanta Curve Scope"));
         QStringList layout;
         QList<QAction*> actions = window.findChild<QToolBar*>()->actions();
         for (QAction* menu : window.menuBar()->actions())
@@ -109,27 +110,57 @@ private slots:
             "&Open Ctrl+O,&Close ,&Export to CSV ,Export &Plot ,Copy plot to clipboard Ctrl+C,"
             "&Tips and Tricks... ,&File ,&Open Ctrl+O,&Close ,| ,&Export to CSV ,Export &Plot ,| ,"
             "&Quit Ctrl+Q,&Help ,&Set Language ,&Tips and Tricks... ,| ,&About");
-        // Set Language and About are modal over the window and discarded when they close; the
-        // tips window is modeless, hidden by Close, and the same one comes back.
+        // Set Language and About are modal over the window and discarded when they close, the
+        // About box by Escape and without a question-mark button; the tips window is modeless,
+        // hidden by Close, and the same one comes back, also after its command is disabled.
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         ModalCatcher catcher;
         QStringList seen;
         catcher.setDialogHandler([&](QDialog* dialog) {
-            seen << QString("%1 %2")
-                        .arg(dialog->metaObject()->className())
-                        .arg(dialog->parentWidget() == &window);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            seen << QString("%1 %2 %3 %4 %5")
+                        .arg(dialog->metaObject()->className(), dialog->windowTitle())
+                        .arg(dialog->parentWidget() == &window)
+                        .arg(!dialog->isVisible())
+                        .arg(bool(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
             dialog->reject();
         });
         for (const char* command : {"SetLanguage", "About"})
             QVERIFY(QMetaObject::invokeMethod(&window, command));
-        QCOMPARE(seen, QStringList({"CSelectLanguageDialog 1", "AboutDialog 1"}));
+        QCOMPARE(seen,
+            QStringList({"CSelectLanguageDialog Select Language 1 1 0",
+                "AboutDialog About ORVANTA Curve Scope 1 1 0"}));
         auto* tips = window.findChild<TipsAndTricks*>();
         QCOMPARE(window.findChildren<QDialog*>(), QList<QDialog*> {tips});
         QVERIFY(window.LoadTrendSet(Demo + "speed.tlx"));
+        // The status bar tells what the command under the pointer does, on the tool bar and in
+        // the menus.
+        QToolBar* bar = window.findChild<QToolBar*>();
+        QStringList statusTips;
+        for (QAction* action : bar->actions())
+            statusTips << bar->widgetForAction(action)->statusTip();
+        QCOMPARE(statusTips,
+            QStringList({"Select a tlx file and open it", "Close file",
+                "Write data into a CSV file", "Save plot into an image file",
+                "Copy plot to clipboard (Ctrl+C)", "Show some tips and tricks"}));
+        QStringList menuTips;
+        for (QAction* menu : window.menuBar()->actions())
+            for (QAction* action : menu->menu()->actions())
+                menuTips << action->statusTip();
+        QCOMPARE(menuTips.join('|'),
+            "Select a tlx file and open it|Close file||Write data into a CSV file|Save plot into "
+            "an image file||Close application|Set language for the next application start.|Show "
+            "some tips and tricks||Show general informations about this program");
         for (int shown = 0; shown < 2; ++shown) {
-            window.findChild<QToolBar*>()->actions().last()->trigger();
+            bar->actions().last()->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(tips));
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QCOMPARE(tips->windowTitle(), QString("Tips and Tricks"));
+            if (shown == 1) {
+                QVERIFY(QMetaObject::invokeMethod(&window, "CloseFile"));
+                QVERIFY(tips->isVisible() && !bar->actions().last()->isEnabled());
+            }
             QTest::mouseClick(tips->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
                 Qt::LeftButton);
             QVERIFY(!tips->isVisible());

@@ -69,13 +69,17 @@ void TestTrendPlot::curvesAndLegend()
     QCOMPARE(narrow->Series()->Times().constData(), times.constData());
     QCOMPARE(CurveAt(plot, 0)->pen().color(), QColor(Qt::darkRed));
     QCOMPARE(narrow->pen().color(), QColor(Qt::darkGreen));
-    // Twenty distinct colours, then the cycle starts again.
+    // The colour cycle of twenty, then dark red again.
     TrendPlot pens;
-    QSet<QRgb> colours;
-    for (int i = 0; i < 20; ++i)
-        colours.insert(pens.NextPen().color().rgb());
-    QCOMPARE(colours.size(), 20);
-    QCOMPARE(pens.NextPen().color(), QColor(Qt::darkRed));
+    QStringList colours;
+    for (int i = 0; i < 21; ++i)
+        colours << pens.NextPen().color().name();
+    const auto name = [](Qt::GlobalColor c) { return QColor(c).name(); };
+    QCOMPARE(colours,
+        QStringList({name(Qt::darkRed), name(Qt::darkGreen), name(Qt::darkBlue),
+            name(Qt::darkMagenta), name(Qt::yellow), name(Qt::darkCyan), "#cd5c5c", "#90ee90",
+            "#1e90ff", "#ff69b4", "#ff8c00", "#3cb371", "#dc143c", "#32cd32", "#87cefa", "#ba55d3",
+            "#bdb76b", "#00ced1", "#f08080", name(Qt::green), name(Qt::darkRed)}));
 }
 
 void TestTrendPlot::labels_data()
