@@ -271,7 +271,7 @@ void TestCurveLod::pictureEqualsFullDrawing()
     QVERIFY(
         CountPixels(expected, nullptr, QColor(Qt::darkRed).rgb()) > 200); // else it means nothing
     const int differing = CountPixels(expected, &actual);
-    QVERIFY2(differing <= qMax(2.0, tolerance * actual.width() * actual.height()),
+    QVERIFY2(differing <= qMax(0.0, tolerance * actual.width() * actual.height()),
         qPrintable(QString::number(differing)));
     // Dense series in order get by with a few points per column.
     const int points = lod->LastDrawnPointCount();

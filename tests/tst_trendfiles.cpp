@@ -13,6 +13,7 @@
 #include "TrendFileNames.h"
 #include "TrendGenCommandLine.h"
 #include "TrendLineScanner.h"
+#include "TrendNumberParser.h"
 #include "TrendSetFiles.h"
 #include "TrendSetGenerator.h"
 
@@ -214,6 +215,15 @@ private slots:
             for (int columns : {2, 3})
                 QVERIFY(!MakeReader(columns)->ReadFile(path, 0, 1));
         }
+        // Fields longer than Qt's strings can hold are refused unread (a single line of a GiB).
+        double value = 1;
+        qint64 offset = 1;
+        int cylinder = 1;
+        const qsizetype huge = qsizetype(1) << 30;
+        QVERIFY(!TrendNumberParser::ToValue("1", huge, &value));
+        QVERIFY(!TrendNumberParser::ToOffset("1", huge, &offset));
+        QVERIFY(!TrendNumberParser::ToCylinder("1", huge, &cylinder));
+        QCOMPARE(value + offset + cylinder, 3.0);
         // Fewer than one cylinder, or more than a configuration may name.
         for (int cylinders : {0, -1, ConfigurationReader::MaxNumberOfCylinders + 1})
             QVERIFY(!DatafileReaderThreeColumns().ReadFile(
