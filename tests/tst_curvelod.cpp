@@ -45,9 +45,9 @@ Series MakeSeries(Shape shape, int count, quint32 seed)
     return s;
 }
 
-// One to twelve samples per pixel column (also just left and right of the canvas), on six pixel
-// rows, often just inside the half pixel that Qwt rounds to the same pixel, now and then an
-// infinity. Every order of the samples that a column keeps comes up over the rows.
+// One to twelve samples per pixel column (also just left of the canvas, and right of it out of
+// order), on six pixel rows, often just inside the half pixel that Qwt rounds to the same pixel,
+// now and then an infinity. Every order of the samples that a column keeps comes up over the rows.
 Series MakeGrid(const QwtScaleMap& xMap, const QwtScaleMap& yMap, bool ordered, bool infinities)
 {
     std::mt19937 random(7);
@@ -56,7 +56,9 @@ Series MakeGrid(const QwtScaleMap& xMap, const QwtScaleMap& yMap, bool ordered, 
         = [&] { return random() % 2 ? uniform(random) : 0.4 + uniform(random) / 5; };
     const double row0 = std::round((yMap.p1() + yMap.p2()) / 2);
     Series s;
-    for (int column = -3; column < xMap.p2() + 3; ++column) {
+    // In order, the curve ends inside the canvas, where its pen's cap shows.
+    const int end = ordered ? int(xMap.p2()) - 5 : int(xMap.p2()) + 3;
+    for (int column = -3; column < end; ++column) {
         QVector<double> fractions(1 + int(random() % 12));
         for (double& f : fractions)
             f = fraction();
