@@ -204,6 +204,11 @@ void TestTrendPlot::infiniteAndHugeValues()
             QCOMPARE(range, QwtInterval(0, 1000));
         QVERIFY(std::isfinite(range.width()) && ZoomerOf(plot)->zoomBase().height() > 0);
         QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).ticks(QwtScaleDiv::MajorTick).size() >= 2);
+        // Documents draw every sample of a short curve, infinities at the edge.
+        QTemporaryDir dir;
+        for (const char* name : {"plot.svg", "plot.pdf"})
+            QVERIFY(PlotFileWriter::Write(&plot, dir.filePath(name))
+                && PlotFileWriter::IsComplete(dir.filePath(name), QFileInfo(name).suffix()));
     }
 }
 
