@@ -13,6 +13,11 @@
 #include <ctime>
 #include <limits>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 qint64 Utc(int y, int mo, int d, int h = 0, int mi = 0)
@@ -106,10 +111,16 @@ private slots:
                 QTest::addRow("%s %s", row, layout) << (QString(row).split(' ') << layout << "3");
         for (const char* count : {"1", "2", "32", "33", "100"})
             QTest::addRow("%s series", count) << QStringList {"C", "Europe/Berlin", "list", count};
-        // Files of many blocks, which a second thread writes while the next ones are formatted.
+        // Files of many blocks, which a second thread writes while the next ones are formatted;
+        // with memory too short for that thread's stack, written in turn.
         for (const char* layout : {"pairs", "list"})
             QTest::addRow("many blocks %s", layout)
                 << QStringList {"en_US", "Europe/Berlin", layout, "3", "200000"};
+#ifdef Q_OS_LINUX
+        for (const char* layout : {"pairs", "list"})
+            QTest::addRow("many blocks %s, memory short", layout)
+                << QStringList {"en_US", "Europe/Berlin", layout, "3", "200000", "short"};
+#endif
     }
 
     void filesMatchPlainWriter()
@@ -124,7 +135,8 @@ private slots:
         environment.insert("TZ", settings[1]);
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
-            {"--write-csv", settings[3], settings[2], path, settings.value(4, "3000")});
+            {"--write-csv", settings[3], settings[2], path, settings.value(4, "3000"),
+                settings.value(5)});
         QVERIFY(child.waitForFinished(120000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
@@ -279,13 +291,26 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Child mode: --write-csv <series count> <pairs|list> <file> <rows>, writes <file> and
-// <file>.ref.
+// Child mode: --write-csv <series count> <pairs|list> <file> <rows> [short], writes <file> and
+// <file>.ref; with "short" the address space ends 6 MiB above what the process uses by then.
 static int WriteCsvChild(const QStringList& arguments)
 {
     const PlainCsvSeries set = Scenario(arguments.value(2).toInt(), arguments.value(5).toInt());
     const bool list = arguments.value(3) == QLatin1String("list");
     const QString path = arguments.value(4);
+    if (!WritePlainCsv(set, list, path + ".ref"))
+        return 1;
+#ifdef Q_OS_LINUX
+    if (arguments.value(6) == QLatin1String("short")) {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        const qint64 used = statm.open(QIODevice::ReadOnly)
+            ? statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE)
+            : 0;
+        const rlimit limit {rlim_t(used + (6 << 20)), rlim_t(used + (6 << 20))};
+        if (used == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0)
+            return 6;
+    }
+#endif
     // The writer itself uses the fast formatting under these settings, unless the digits are
     // not ASCII.
     const CsvCellFormatter cells(QLocale::system(), QTextCodec::codecForLocale());
@@ -294,7 +319,7 @@ static int WriteCsvChild(const QStringList& arguments)
     CCsvWriter writer = WriterOf(set);
     const bool written
         = list ? writer.WriteTimestampList(path) : writer.WriteTimeDataPairs(path, true);
-    return written && WritePlainCsv(set, list, path + ".ref") ? 0 : 1;
+    return written ? 0 : 1;
 }
 
 int main(int argc, char* argv[])

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <new>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -124,8 +126,17 @@ CsvOutputBuffer::CsvOutputBuffer(QIODevice* device, qsizetype capacity, Writing 
     : m_device(device)
     , m_storage(size_t(qMax<qsizetype>(capacity, 4096)))
 {
-    if (writing == Writing::Overlapped)
-        m_writer = std::make_unique<Writer>(device, Capacity());
+    // Without a second thread (none can be started when memory is short) the blocks are written
+    // in turn with the formatting.
+    if (writing == Writing::Overlapped) {
+        try {
+            m_writer = std::make_unique<Writer>(device, Capacity());
+        } catch (const std::system_error&) {
+            m_writer.reset();
+        } catch (const std::bad_alloc&) {
+            m_writer.reset();
+        }
+    }
     UseStorage();
 }
 
