@@ -39,7 +39,7 @@ QString ProposedName(const QString& currentFile, const char* suffix)
 
 void MainWindow::ExportCsv()
 {
-    if (m_currentFile.isNull() || !m_configuration || !m_dataReader)
+    if (m_currentFile.isNull()) // the readers are set and cleared with it
         return;
 
     const QString defaultName = ProposedName(m_currentFile, ".csv");
@@ -52,7 +52,7 @@ void MainWindow::ExportCsv()
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool written = false;
+    bool written;
     try {
         written = WriteCsv(fileName, timestampList);
     } catch (const std::bad_alloc&) {

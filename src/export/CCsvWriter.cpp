@@ -22,10 +22,6 @@ const char LineEnd[] = "\n";
 #endif
 constexpr qsizetype LineEndBytes = sizeof(LineEnd) - 1;
 
-// How many lines go by between two looks at a failed device, so a full disk ends the export
-// early instead of formatting the rest for nothing.
-constexpr int FailureCheckInterval = 4096;
-
 // Up to this many series the Timestamp List merge scans all series heads for the earliest;
 // beyond it a binary heap takes over.
 constexpr size_t LinearMergeLimit = 32;
@@ -176,7 +172,7 @@ bool CCsvWriter::WriteTimeDataPairs(QIODevice& device, bool withTitleLine)
             }
         }
         out.Append(LineEnd, LineEndBytes);
-        if (row % FailureCheckInterval == 0 && out.HasFailed())
+        if (out.HasFailed()) // a full disk ends the export instead of formatting the rest
             break;
     }
     return out.Flush();
@@ -229,7 +225,6 @@ bool CCsvWriter::WriteTimestampList(QIODevice& device)
         out.Append(LineEnd, LineEndBytes);
     };
 
-    int lines = 0;
     if (cursors.size() <= LinearMergeLimit) {
         // For the few series of an engine a branch-free scan of all heads beats a heap, whose
         // comparisons the processor cannot predict. Scanning in series order and taking only a
@@ -256,7 +251,7 @@ bool CCsvWriter::WriteTimestampList(QIODevice& device)
                 heads.erase(heads.begin() + qptrdiff(best));
                 live.erase(live.begin() + qptrdiff(best));
             }
-            if (++lines % FailureCheckInterval == 0 && out.HasFailed())
+            if (out.HasFailed())
                 break;
         }
         return out.Flush();
@@ -280,7 +275,7 @@ bool CCsvWriter::WriteTimestampList(QIODevice& device)
         }
         if (!heap.empty())
             SiftDown(heap, 0);
-        if (++lines % FailureCheckInterval == 0 && out.HasFailed())
+        if (out.HasFailed())
             break;
     }
     return out.Flush();

@@ -44,10 +44,11 @@ public:
     // The offset as QDateTime computes it, without any caching.
     static qint64 ReferenceOffset(qint64 msecsSinceEpoch);
 
+    // a / b rounded toward minus infinity, for b > 0.
     static qint64 FloorDiv(qint64 a, qint64 b)
     {
         const qint64 q = a / b;
-        return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+        return a % b < 0 ? q - 1 : q;
     }
 
 private:
