@@ -6,11 +6,13 @@
 #include <QPainter>
 #include <QLineF>
 #include <QPen>
+#include <QRect>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <vector>
 #include <qwt_clipper.h>
 #include <qwt_painter.h>
 #include <qwt_point_mapper.h>
@@ -243,6 +245,60 @@ struct ColumnSpan {
     bool filled; // its pixels are rows top..bottom, its first and last sample strictly inside
     double top, bottom, firstRow, lastRow;
 };
+
+// The union of runs one pixel wide, ordered by column, as few rectangles: rows that begin and
+// end at the same columns share one. The raster engine fills a rectangle row by row, so a row of
+// a wide one costs about what a single pixel of a one pixel wide run costs. Going from column to
+// column only the rows where one run differs from the last are visited.
+QVector<QRect> MergeColumnRuns(const QVector<QRect>& runs)
+{
+    QVector<QRect> merged;
+    if (runs.isEmpty())
+        return merged;
+    int minRow = runs.first().top();
+    int maxRow = runs.first().bottom();
+    for (const QRect& run : runs) {
+        minRow = std::min(minRow, run.top());
+        maxRow = std::max(maxRow, run.bottom());
+    }
+    // For each row, the column where its open rectangle began.
+    std::vector<int> opened(size_t(maxRow - minRow + 1));
+    const auto start = [&](int row) -> int& { return opened[size_t(row - minRow)]; };
+    const auto close = [&](int from, int to, int column) {
+        for (int y = from; y <= to;) {
+            int z = y;
+            while (z < to && start(z + 1) == start(y))
+                ++z;
+            merged.append(QRect(start(y), y, column - start(y), z - y + 1));
+            y = z + 1;
+        }
+    };
+    const auto open = [&](int from, int to, int column) {
+        for (int y = from; y <= to; ++y)
+            start(y) = column;
+    };
+    int column = runs.first().left() - 2;
+    int top = 0;
+    int bottom = -1;
+    for (const QRect& run : runs) {
+        const int t = run.top();
+        const int b = run.bottom();
+        if (run.left() != column + 1) {
+            close(top, bottom, column + 1);
+            open(t, b, run.left());
+        } else {
+            close(top, std::min(bottom, t - 1), run.left());
+            close(std::max(top, b + 1), bottom, run.left());
+            open(t, std::min(b, top - 1), run.left());
+            open(std::max(t, bottom + 1), b, run.left());
+        }
+        column = run.left();
+        top = t;
+        bottom = b;
+    }
+    close(top, bottom, column + 1);
+    return merged;
+}
 
 // Whether no value from..to maps to an infinite pixel.
 bool AllMapped(const TrendSeriesData& series, const QwtScaleMap& yMap, int from, int to)
@@ -570,7 +626,7 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         const QBrush brush = painter->brush();
         painter->setPen(Qt::NoPen);
         painter->setBrush(pen.color());
-        painter->drawRects(runs);
+        painter->drawRects(MergeColumnRuns(runs));
         painter->setPen(pen);
         painter->setBrush(brush);
     }
