@@ -275,11 +275,17 @@ void TestCurveLod::pictureEqualsFullDrawing()
     const int differing = CountPixels(expected, &actual);
     QVERIFY2(differing <= qMax(0.0, tolerance * actual.width() * actual.height()),
         qPrintable(QString::number(differing)));
-    // Dense series in order get by with a few points per column.
+    // Dense series in order get by with a few points per column, and on the screen most of
+    // their columns are filled; a scaled painter or a filled curve fills none.
     const int points = lod->LastDrawnPointCount();
-    if (shape == Shape::NoiseWithSpikes && brush == QBrush())
+    const int filled = lod->LastFilledColumnCount();
+    const bool scaled = dpi != 0 && dpi != plain.plot.logicalDpiX();
+    if (shape == Shape::NoiseWithSpikes && brush == QBrush()) {
         QVERIFY2(
             points <= (dpi ? 96 : 7) * (actual.width() + 8), qPrintable(QString::number(points)));
+        QVERIFY2(scaled || filled > actual.width() / 4, qPrintable(QString::number(filled)));
+    }
+    QVERIFY(!scaled || filled == 0);
 }
 
 QTEST_MAIN(TestCurveLod)

@@ -348,6 +348,7 @@ bool TrendCurve::CanReduce() const
 void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
     const QRectF& canvasRect, int from, int to) const
 {
+    m_lastFilledColumnCount = 0;
     if (from > to)
         return;
     const bool align = QwtPainter::roundingAlignment(painter);
@@ -621,6 +622,7 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         }
         start = stop + 1;
     }
+    m_lastFilledColumnCount = runs.size();
     if (!runs.isEmpty()) {
         const QPen pen = painter->pen();
         const QBrush brush = painter->brush();

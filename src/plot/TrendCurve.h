@@ -50,6 +50,8 @@ public:
 
     // Number of points handed to the painter by the last line drawing, before clipping.
     int LastDrawnPointCount() const { return m_lastDrawnPointCount; }
+    // Number of pixel columns the last line drawing filled as rectangles.
+    int LastFilledColumnCount() const { return m_lastFilledColumnCount; }
 
 protected:
     void drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
@@ -60,4 +62,5 @@ private:
 
     double m_vectorResolution = DefaultVectorResolution;
     mutable int m_lastDrawnPointCount = 0;
+    mutable int m_lastFilledColumnCount = 0;
 };
