@@ -35,7 +35,7 @@ void ReadRequired(const QString& content, const char* key, T* field, bool* valid
         *valid = false;
         return;
     }
-    bool ok = false;
+    bool ok; // set by the conversion
     *field = convert(value, &ok);
     if (!ok) {
         *field = 0;

@@ -57,7 +57,7 @@ bool TrendNumberParser::ToOffset(const char* field, qsizetype length, qint64* of
     }
     if (!FitsQByteArray(length))
         return false;
-    bool ok = false;
+    bool ok; // set by the conversion
     const qint64 converted = RawField(field, length).toLongLong(&ok, 16);
     if (ok)
         *offset = converted;
@@ -70,7 +70,7 @@ bool TrendNumberParser::ToCylinder(const char* field, qsizetype length, int* cyl
         return true;
     if (!FitsQByteArray(length))
         return false;
-    bool ok = false;
+    bool ok; // set by the conversion
     const int converted = RawField(field, length).toInt(&ok, 10);
     if (ok)
         *cylinder = converted;
@@ -83,7 +83,7 @@ bool TrendNumberParser::ToValue(const char* field, qsizetype length, double* val
         return true;
     if (!FitsQByteArray(length))
         return false;
-    bool ok = false;
+    bool ok; // set by the conversion
     const double converted = RawField(field, length).toDouble(&ok);
     if (!ok)
         return false;
