@@ -526,27 +526,44 @@ private slots:
             QVERIFY(TrendSetFiles::write(dir.path(), "global_timing.tlx", line.repeated(6000000)));
             QVERIFY(TrendSetFiles::write(dir.path(), "analog_output.tlx",
                 line.repeated(120000) + (QByteArray(999, 'x') + '\n').repeated(60000)));
+            QVERIFY(TrendSetFiles::write(
+                dir.path(), "temperatures.tlx", QByteArray("3E8\t0\t1.5\n").repeated(2000000)));
             // Only this test reads the variable: it may stay set for the rest of the run.
             qputenv("CURVESCOPE_MEMORY_PROBE", QFile::encodeName(dir.path()));
             QCOMPARE(
                 QProcess::execute(QCoreApplication::applicationFilePath(), {"memoryRunsOut"}), 0);
             return;
         }
-        QFile statm(QStringLiteral("/proc/self/statm"));
-        QVERIFY(statm.open(QIODevice::ReadOnly));
-        const qint64 limit
-            = statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE)
-            + (qint64(64) << 20);
-        const rlimit both {rlim_t(limit), rlim_t(limit)};
-        QVERIFY(::setrlimit(RLIMIT_AS, &both) == 0);
+        // The address space ends this far above what is in use.
+        const auto limitTo = [](qint64 margin) {
+            QFile statm(QStringLiteral("/proc/self/statm"));
+            const qint64 used = statm.open(QIODevice::ReadOnly)
+                ? statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE)
+                : 0;
+            const rlimit both {rlim_t(used + margin), rlim_t(used + margin)};
+            return used > 0 && ::setrlimit(RLIMIT_AS, &both) == 0;
+        };
+        QVERIFY(limitTo(qint64(64) << 20));
         MainWindow window;
         ModalCatcher catcher;
         QVERIFY(!window.LoadTrendSet(folder + "/global_timing.tlx"));
         QVERIFY(window.LoadTrendSet(folder + "/analog_output.tlx"));
-        QVERIFY(window.LoadTrendSet(folder + "/speed.tlx"));
+        QVERIFY(window.LoadTrendSet(folder + "/temperatures.tlx"));
+        // A CSV export without room for the time stamps of its list fails, says so and leaves
+        // no file.
+        const QString csv = folder + "/temperatures.csv";
+        catcher.setFileDialogHandler([&](QFileDialog* dialog) {
+            for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
+                if (button->text() == "Timestamp List")
+                    button->click();
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        });
+        QVERIFY(limitTo(qint64(8) << 20) && QMetaObject::invokeMethod(&window, "ExportCsv"));
         QCOMPARE(catcher.messages(),
-            QStringList("3|Reading file failed|Unable to read data from file " + folder
-                + "/global_timing.tlx!"));
+            QStringList({"3|Reading file failed|Unable to read data from file " + folder
+                    + "/global_timing.tlx!",
+                "3|CSV export failed|Unable to write data to file '" + csv + "' !\n"}));
+        QVERIFY(!QFile::exists(csv));
 #endif
     }
 
