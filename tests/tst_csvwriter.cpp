@@ -248,9 +248,14 @@ private slots:
             times << Utc(1500, 1, 1) + qint64(random.generate64() % 31556952000000ULL);
         for (qint64 t = Utc(2016, 3, 27, 0, 58); t < Utc(2016, 3, 27, 1, 2); t += 333)
             times << t;
+        const qint64 max = std::numeric_limits<qint64>::max();
+        const qint64 min = std::numeric_limits<qint64>::min();
         times << Utc(999, 12, 31, 23) << Utc(1000, 1, 2) + 1 << Utc(9999, 12, 31)
-              << Utc(10000, 1, 2) << -1 << 0 << std::numeric_limits<qint64>::max()
-              << std::numeric_limits<qint64>::min();
+              << Utc(10000, 1, 2) << -1 << 0 << max << min;
+        // The offset cache agrees with Qt up to the ends of the time range.
+        LocalTimeOffsetCache cache;
+        for (const qint64 t : {min, min + 1, min + 7200000, max - 7200000, max - 1, max})
+            QCOMPARE(cache.OffsetAt(t), offset(t));
 
         // Halves and near-halves at two decimals, every magnitude and sign, tiny, huge and
         // non-finite values.
