@@ -277,10 +277,12 @@ QVector<QRect> MergeColumnRuns(const QVector<QRect>& runs)
         for (int y = from; y <= to; ++y)
             start(y) = column;
     };
-    int column = runs.first().left() - 2;
-    int top = 0;
-    int bottom = -1;
-    for (const QRect& run : runs) {
+    int column = runs.first().left();
+    int top = runs.first().top();
+    int bottom = runs.first().bottom();
+    open(top, bottom, column);
+    for (int k = 1; k < runs.size(); ++k) {
+        const QRect& run = runs[k];
         const int t = run.top();
         const int b = run.bottom();
         if (run.left() != column + 1) {
