@@ -23,6 +23,7 @@
 #include <limits>
 #include <memory>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -252,12 +253,13 @@ private slots:
         QTest::addColumn<int>("cylinders");
         QTest::addColumn<qint64>("startTime");
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("halves"); // read in two halves at once, given two threads
 
         const qint64 max = std::numeric_limits<qint64>::max();
         const qint64 start = 1772436600000;
         const auto row = [](const char* name, int columns, int cylinders, qint64 start,
-                             const QByteArray& content) {
-            QTest::newRow(name) << columns << cylinders << start << content;
+                             const QByteArray& content, bool halves = false) {
+            QTest::newRow(name) << columns << cylinders << start << content << halves;
         };
         row("two columns", 2, 1, start, GenerateLines(2, 1, 60000, 1));
         row("two columns, near 64-bit end", 2, 1, max - 3000000, GenerateLines(2, 1, 30000, 2));
@@ -268,13 +270,15 @@ private slots:
         // The most cylinders a configuration may name.
         const int most = ConfigurationReader::MaxNumberOfCylinders;
         row("three columns, most cylinders", 3, most, start, GenerateLines(3, most, 30000, 6));
-        row("three columns as two", 2, 1, 0, GenerateLines(3, 2, 20000, 7));
-        row("two columns as three", 3, 2, 0, GenerateLines(2, 1, 20000, 8));
+        // Long enough to be read in halves; the times of the rows above leave them to one thread.
+        row("three columns as two", 2, 1, 0, GenerateLines(3, 2, 20000, 7), true);
+        row("two columns as three", 3, 2, 0, GenerateLines(2, 1, 20000, 8), true);
         // Lines longer than the readers' blocks: blanks before a number, a row of TABs, a last line
         // without LF.
         const QByteArray blanks(3 << 20, ' ');
         row("lines of megabytes", 2, 1, 0,
-            blanks + "3E8\t1.5\n" + QByteArray(2 << 20, '\t') + "\n1\t2\n2\t" + blanks + "4.5");
+            blanks + "3E8\t1.5\n" + QByteArray(2 << 20, '\t') + "\n1\t2\n2\t" + blanks + "4.5",
+            true);
         // Few TABs and LFs but many digits: lines that nearly parse.
         std::mt19937 random(9);
         QByteArray noise;
@@ -302,7 +306,7 @@ private slots:
                         + (columns == 3 ? "\t" + QByteArray::number(i % 5) : "") + '\t'
                         + QByteArray::number((i % 9000) * 0.25) + '\n';
             }
-            row(columns == 2 ? "halves, two" : "halves, three", columns, 4, start, lines);
+            row(columns == 2 ? "halves, two" : "halves, three", columns, 4, start, lines, true);
         }
         const QByteArray junk = QByteArray("x\t\t\n").repeated(1 << 20);
         row("halves given up", 2, 1, start, junk + QByteArray("1\t2\n").repeated(1 << 20) + junk);
@@ -314,6 +318,7 @@ private slots:
         QFETCH(int, cylinders);
         QFETCH(qint64, startTime);
         QFETCH(QByteArray, content);
+        QFETCH(bool, halves);
         const QString path = m_dir.filePath("data.tlx");
         QVERIFY(TrendSetFiles::write(m_dir.path(), "data.tlx", content));
         QVector<PlainSeries> expected;
@@ -322,6 +327,8 @@ private slots:
         QVERIFY(reader->ReadFile(path, startTime, cylinders));
         const QString disagreement = ReaderDisagreement(*reader, columns, expected);
         QVERIFY2(disagreement.isEmpty(), qPrintable(disagreement));
+        QCOMPARE(static_cast<const DatafileReaderBase&>(*reader).ReadInHalves(),
+            halves && std::thread::hardware_concurrency() >= 2);
     }
 
     void sameSeedSameBytesThatTheReadersTakeWhole()

@@ -8,11 +8,17 @@ bool DatafileReaderBase::ReadSeries(const QString& path, qint64 startTime, int c
 {
     m_series.clear();
     m_oneSeries = columns == 2;
+    m_readInHalves = false;
     try {
         m_series.resize(count);
+        const auto read = [&](auto&& core) {
+            const bool complete = core.Read(path);
+            m_readInHalves = core.ReadInTwoHalves();
+            return complete;
+        };
         if (m_oneSeries)
-            return DatafileReaderCore<2>(m_series.data(), 1, startTime).Read(path);
-        return DatafileReaderCore<3>(m_series.data(), count, startTime).Read(path);
+            return read(DatafileReaderCore<2>(m_series.data(), 1, startTime));
+        return read(DatafileReaderCore<3>(m_series.data(), count, startTime));
     } catch (const std::bad_alloc&) {
         // A file larger than the memory left: reported like an unreadable one, and what was
         // read so far is given back at once.

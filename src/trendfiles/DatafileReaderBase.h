@@ -16,6 +16,9 @@ public:
 
     bool IsEmpty() const override;
 
+    // Whether the last file was read in two halves at once (a large file on two threads).
+    bool ReadInHalves() const { return m_readInHalves; }
+
 protected:
     // Replaces the series by `count` empty ones and reads the file of `columns` (2 or 3) fields
     // a line into them; with two columns every sample goes to the first series.
@@ -26,6 +29,7 @@ private:
 
     QVector<SampleSeries> m_series;
     bool m_oneSeries = false; // two columns: every index means the one series
+    bool m_readInHalves = false;
     const QVector<double> m_noTimes;
     const QVector<qint64> m_noTimestamps;
 };

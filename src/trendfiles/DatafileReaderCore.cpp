@@ -147,6 +147,7 @@ DatafileReaderCore<Columns>::DatafileReaderCore(SampleSeries* series, int count,
 template <int Columns> bool DatafileReaderCore<Columns>::Read(const QString& path)
 {
     const Outcome outcome = ReadInHalves(path);
+    m_inHalves = outcome == Outcome::Read;
     if (outcome != Outcome::Declined)
         return outcome == Outcome::Read;
     return ReadWhole(path);

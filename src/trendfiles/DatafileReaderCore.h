@@ -25,6 +25,8 @@ public:
 
     // False when the file cannot be opened or read to its end, or when a series is full.
     bool Read(const QString& path);
+    // Whether the last Read read the file in two halves at once.
+    bool ReadInTwoHalves() const { return m_inHalves; }
 
     // Files from this size on are read in halves where the machine has two threads.
     static constexpr qint64 HalvesFrom = qint64(8) << 20;
@@ -46,5 +48,6 @@ private:
 
     SampleSeries* const m_series;
     const unsigned m_count;
+    bool m_inHalves = false;
     const qint64 m_startTime;
 };
