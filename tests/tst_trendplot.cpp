@@ -218,6 +218,10 @@ void TestTrendPlot::infiniteAndHugeValues()
             QVERIFY(PlotFileWriter::Write(&plot, dir.filePath(name))
                 && PlotFileWriter::IsComplete(dir.filePath(name), QFileInfo(name).suffix()));
     }
+    // Any Qwt plot is written, also one whose time labels are not fitted.
+    QwtPlot bare;
+    QTemporaryDir dir;
+    QVERIFY(PlotFileWriter::Write(&bare, dir.filePath("bare.png")));
 }
 
 // What a screen reader gets: the canvas named after the plot, the axes after their titles in the
