@@ -19,8 +19,12 @@ qint64 LocalTimeOffsetCache::ReferenceOffset(qint64 msecsSinceEpoch)
     const QTime time = local.time();
     if (!date.isValid() || !time.isValid())
         return NoOffset;
-    const qint64 wallClock
-        = (date.toJulianDay() - EpochJulianDay) * MsecsPerDay + time.msecsSinceStartOfDay();
+    // Near the ends of the qint64 range the wall clock in milliseconds does not fit: no offset.
+    const qint64 days = date.toJulianDay() - EpochJulianDay;
+    if (days <= std::numeric_limits<qint64>::min() / MsecsPerDay
+        || days >= std::numeric_limits<qint64>::max() / MsecsPerDay - 1)
+        return NoOffset;
+    const qint64 wallClock = days * MsecsPerDay + time.msecsSinceStartOfDay();
     return wallClock - msecsSinceEpoch;
 }
 
