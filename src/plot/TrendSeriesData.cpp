@@ -3,6 +3,25 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The smallest and largest finite number of data[0..count); false when there is none.
+bool FiniteRange(const double* data, int count, double* low, double* high)
+{
+    bool found = false;
+    for (int i = 0; i < count; ++i) {
+        const double v = data[i];
+        if (!std::isfinite(v))
+            continue;
+        *low = found ? std::min(*low, v) : v;
+        *high = found ? std::max(*high, v) : v;
+        found = true;
+    }
+    return found;
+}
+
+} // namespace
+
 TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<double>& values)
     : m_times(times)
     , m_values(values)
@@ -38,14 +57,7 @@ TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<dou
         maxX = x[count - 1];
         haveX = true;
     } else {
-        for (int i = 0; i < count; ++i) {
-            const double t = x[i];
-            if (!std::isfinite(t))
-                continue;
-            minX = haveX ? std::min(minX, t) : t;
-            maxX = haveX ? std::max(maxX, t) : t;
-            haveX = true;
-        }
+        haveX = FiniteRange(x, count, &minX, &maxX);
     }
     bool haveY = false;
     double minY = 0.0;
@@ -58,14 +70,7 @@ TrendSeriesData::TrendSeriesData(const QVector<double>& times, const QVector<dou
         maxY = y[maxIndex];
         haveY = true;
     } else {
-        for (int i = 0; i < count; ++i) {
-            const double v = y[i];
-            if (!std::isfinite(v))
-                continue;
-            minY = haveY ? std::min(minY, v) : v;
-            maxY = haveY ? std::max(maxY, v) : v;
-            haveY = true;
-        }
+        haveY = FiniteRange(y, count, &minY, &maxY);
     }
     // Qwt's scale arithmetic (the range, its steps, a margin of a step) has to stay finite: values
     // beyond the limit count as at the limit, and are drawn like values off the canvas.
