@@ -127,6 +127,7 @@ class TestCurveLod : public QObject {
 
 private slots:
     void minMaxIndexMatchesScan();
+    void columnRunsMerge();
     void pictureEqualsFullDrawing_data();
     void pictureEqualsFullDrawing();
 };
@@ -167,6 +168,62 @@ void TestCurveLod::minMaxIndexMatchesScan()
             QCOMPARE(QString::number(values[maxIndex]), QString::number(high));
         }
     }
+}
+
+// Filled pixel columns become the fewest disjoint rectangles whose rows each cover one stretch of
+// columns: a pixel painted twice would not show, only cost time. Runs over gaps, touching, nested,
+// equal and apart, against the rectangles read off the pixels row by row.
+void TestCurveLod::columnRunsMerge()
+{
+    std::mt19937 random(3);
+    for (int round = 0; round < 300; ++round) {
+        QVector<QRect> runs;
+        for (int column = 0; column < 30; ++column) {
+            if (random() % 5 == 0)
+                continue; // a column left empty
+            if (!runs.isEmpty() && random() % 3 == 0) {
+                QRect same = runs.last(); // the same rows as a column before
+                same.moveLeft(column);
+                runs.append(same);
+                continue;
+            }
+            const int top = int(random() % 12);
+            runs.append(QRect(column, top, 1, 1 + int(random() % (13 - top))));
+        }
+        // Each row's stretches of neighbouring columns; equal stretches in neighbouring rows share
+        // a rectangle.
+        QSet<QPair<int, int>> pixels;
+        for (const QRect& run : runs)
+            for (int y = run.top(); y <= run.bottom(); ++y)
+                pixels.insert({run.left(), y});
+        QVector<QRect> expected;
+        for (int y = 0; y < 13; ++y) {
+            for (int x = 0; x < 30; ++x) {
+                if (!pixels.contains({x, y}) || pixels.contains({x - 1, y}))
+                    continue;
+                int right = x;
+                while (pixels.contains({right + 1, y}))
+                    ++right;
+                const QRect stretch(x, y, right - x + 1, 1);
+                auto above = std::find_if(expected.begin(), expected.end(), [&](const QRect& r) {
+                    return r.left() == x && r.right() == right && r.bottom() == y - 1;
+                });
+                if (above != expected.end())
+                    above->setBottom(y);
+                else
+                    expected.append(stretch);
+            }
+        }
+        QVector<QRect> merged = TrendCurve::MergeColumnRuns(runs);
+        const auto order = [](const QRect& a, const QRect& b) {
+            return std::make_tuple(a.top(), a.left(), a.bottom(), a.right())
+                < std::make_tuple(b.top(), b.left(), b.bottom(), b.right());
+        };
+        std::sort(merged.begin(), merged.end(), order);
+        std::sort(expected.begin(), expected.end(), order);
+        QCOMPARE(merged, expected);
+    }
+    QVERIFY(TrendCurve::MergeColumnRuns({}).isEmpty());
 }
 
 void TestCurveLod::pictureEqualsFullDrawing_data()

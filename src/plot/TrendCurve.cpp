@@ -246,11 +246,40 @@ struct ColumnSpan {
     double top, bottom, firstRow, lastRow;
 };
 
-// The union of runs one pixel wide, ordered by column, as few rectangles: rows that begin and
-// end at the same columns share one. The raster engine fills a rectangle row by row, so a row of
-// a wide one costs about what a single pixel of a one pixel wide run costs. Going from column to
-// column only the rows where one run differs from the last are visited.
-QVector<QRect> MergeColumnRuns(const QVector<QRect>& runs)
+// Whether no value from..to maps to an infinite pixel.
+bool AllMapped(const TrendSeriesData& series, const QwtScaleMap& yMap, int from, int to)
+{
+    constexpr double Largest = std::numeric_limits<double>::max();
+    if (series.ValuesFinite() && !std::isinf(yMap.transform(Largest))
+        && !std::isinf(yMap.transform(-Largest)))
+        return true;
+    const double* y = series.Values().constData();
+    bool mapped = true;
+    for (int i = from; i <= to; ++i)
+        mapped &= !std::isinf(yMap.transform(y[i]));
+    return mapped;
+}
+
+} // namespace
+
+// Curve titles are cylinder names from the configuration: shown as written, never as markup
+// (which would also load any picture that a name points at).
+TrendCurve::TrendCurve(const QString& title)
+    : QwtPlotCurve(QwtText(title, QwtText::PlainText))
+{
+}
+
+void TrendCurve::SetSeries(const QVector<double>& times, const QVector<double>& values)
+{
+    setData(new TrendSeriesData(times, values));
+}
+
+const TrendSeriesData* TrendCurve::Series() const
+{
+    return dynamic_cast<const TrendSeriesData*>(data());
+}
+
+QVector<QRect> TrendCurve::MergeColumnRuns(const QVector<QRect>& runs)
 {
     QVector<QRect> merged;
     if (runs.isEmpty())
@@ -300,39 +329,6 @@ QVector<QRect> MergeColumnRuns(const QVector<QRect>& runs)
     }
     close(top, bottom, column + 1);
     return merged;
-}
-
-// Whether no value from..to maps to an infinite pixel.
-bool AllMapped(const TrendSeriesData& series, const QwtScaleMap& yMap, int from, int to)
-{
-    constexpr double Largest = std::numeric_limits<double>::max();
-    if (series.ValuesFinite() && !std::isinf(yMap.transform(Largest))
-        && !std::isinf(yMap.transform(-Largest)))
-        return true;
-    const double* y = series.Values().constData();
-    bool mapped = true;
-    for (int i = from; i <= to; ++i)
-        mapped &= !std::isinf(yMap.transform(y[i]));
-    return mapped;
-}
-
-} // namespace
-
-// Curve titles are cylinder names from the configuration: shown as written, never as markup
-// (which would also load any picture that a name points at).
-TrendCurve::TrendCurve(const QString& title)
-    : QwtPlotCurve(QwtText(title, QwtText::PlainText))
-{
-}
-
-void TrendCurve::SetSeries(const QVector<double>& times, const QVector<double>& values)
-{
-    setData(new TrendSeriesData(times, values));
-}
-
-const TrendSeriesData* TrendCurve::Series() const
-{
-    return dynamic_cast<const TrendSeriesData*>(data());
 }
 
 void TrendCurve::SetVectorResolution(double dotsPerInch) { m_vectorResolution = dotsPerInch; }

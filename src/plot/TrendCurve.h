@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QVector>
 #include <qwt_plot_curve.h>
@@ -52,6 +53,12 @@ public:
     int LastDrawnPointCount() const { return m_lastDrawnPointCount; }
     // Number of pixel columns the last line drawing filled as rectangles.
     int LastFilledColumnCount() const { return m_lastFilledColumnCount; }
+
+    // The union of runs one pixel wide, ordered by column, as few disjoint rectangles: rows that
+    // begin and end at the same columns share one. The raster engine fills a rectangle row by
+    // row, so a row of a wide one costs about what a single pixel of a one pixel wide run costs.
+    // Going from column to column only the rows where one run differs from the last are visited.
+    static QVector<QRect> MergeColumnRuns(const QVector<QRect>& runs);
 
 protected:
     void drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
