@@ -439,20 +439,10 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         };
         // The same, searching outward from lo first: the next column starts near the last one,
         // so one sweep over the visible samples finds all columns in a few steps each, with the
-        // samples it reads close together.
-        int width = 1; // samples per column so far, a guess for the next one
+        // samples it reads close together. Steps start at the last column's width.
+        int width = 1;
         const auto nextColumn = [&](int lo, int hi, double limit) {
-            // Evenly spaced samples: a step or two from where the last column's width says.
-            int guess = std::min(hi, lo + width - 1);
-            for (int tries = 0; tries < 4; ++tries) {
-                if (guess < hi && column(x[guess]) <= limit)
-                    ++guess;
-                else if (guess > lo && column(x[guess - 1]) > limit)
-                    --guess;
-                else
-                    return guess;
-            }
-            int step = std::max(1, width);
+            int step = width;
             int below = lo; // column(x[below - 1]) <= limit
             for (;;) {
                 const int probe = below + step - 1;
