@@ -222,6 +222,34 @@ private slots:
         }
     }
 
+    // The buttons fill a grid row by row: one row for up to three languages, then about as many
+    // columns as rows.
+    void languageButtonsInAGrid()
+    {
+        const char* codes[] = {"de", "fr", "it", "es", "sv", "pl", "cs", "ru", "ja", "zh", "nl",
+            "da", "fi", "pt", "hu", "tr"};
+        const QList<QPair<int, int>> cases {
+            {1, 1}, {3, 3}, {4, 2}, {5, 3}, {9, 3}, {10, 4}, {16, 4}, {17, 5}};
+        for (const auto& [entries, columns] : cases) {
+            QTemporaryDir folder;
+            for (int i = 0; i + 1 < entries; ++i)
+                QVERIFY(QFile(folder.filePath(QString("CurveScope_%1.qm").arg(codes[i])))
+                            .open(QIODevice::WriteOnly));
+            CSelectLanguageDialog dialog(folder.path(), nullptr);
+            const auto* grid = dialog.findChild<QGridLayout*>();
+            QVERIFY(grid);
+            QList<QPoint> cells;
+            for (int i = 0; i < grid->count(); ++i) {
+                int row, column, rows, spans;
+                grid->getItemPosition(i, &row, &column, &rows, &spans);
+                cells << QPoint(column, row);
+            }
+            QCOMPARE(cells.size(), entries);
+            for (int i = 0; i < entries; ++i)
+                QCOMPARE(cells[i], QPoint(i % columns, i / columns));
+        }
+    }
+
     void languageChoiceIsStoredForTheNextStart()
     {
         QTemporaryDir folder;
