@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <system_error>
 #include <thread>
 
@@ -23,40 +24,31 @@ inline bool Larger(double candidate, double current)
 
 namespace {
 
-// Smallest and largest value of one block of raw samples, NaN only when all are NaN. The common
-// case, a block without NaN, takes a pass that the compiler turns into packed min/max
-// instructions instead of a data-dependent branch per sample.
+// Smallest and largest value of one block of raw samples, NaN only when all are NaN. Four
+// independent running extremes, so that one comparison need not wait for the last, started beyond
+// every number: std::min and std::max keep their first argument when the comparison with a NaN
+// fails, so NaN is passed over without a branch, and the compiler turns the loop into packed
+// min/max instructions.
 void BlockExtremes(const double* y, int begin, int end, double& low, double& high)
 {
-    // Four independent running extremes, so that one comparison need not wait for the last.
-    double lo[4] = {y[begin], y[begin], y[begin], y[begin]};
-    double hi[4] = {y[begin], y[begin], y[begin], y[begin]};
-    bool numbers = true;
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    double lo[4] = {Inf, Inf, Inf, Inf};
+    double hi[4] = {-Inf, -Inf, -Inf, -Inf};
     int i = begin;
     for (; i + 4 <= end; i += 4) {
         for (int k = 0; k < 4; ++k) {
-            const double v = y[i + k];
-            lo[k] = v < lo[k] ? v : lo[k];
-            hi[k] = v > hi[k] ? v : hi[k];
-            numbers &= v == v;
+            lo[k] = std::min(lo[k], y[i + k]);
+            hi[k] = std::max(hi[k], y[i + k]);
         }
     }
     for (; i < end; ++i) {
-        const double v = y[i];
-        lo[0] = v < lo[0] ? v : lo[0];
-        hi[0] = v > hi[0] ? v : hi[0];
-        numbers &= v == v;
+        lo[0] = std::min(lo[0], y[i]);
+        hi[0] = std::max(hi[0], y[i]);
     }
     low = std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3]));
     high = std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]));
-    if (!numbers) {
-        low = y[begin];
-        high = y[begin];
-        for (int k = begin + 1; k < end; ++k) {
-            low = Smaller(y[k], low) ? y[k] : low;
-            high = Larger(y[k], high) ? y[k] : high;
-        }
-    }
+    if (low > high) // nothing but NaN
+        low = high = std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace
