@@ -411,6 +411,10 @@ void TestDialogs::storedLanguage_data()
         QTest::newRow(qPrintable(QString("code %1").arg(code)))
             << code << QStringList {"CurveScope_de.qm", "qt_de.qm"}
             << english + fallback(QString::number(code));
+    // The last language of the table is one, without a catalogue here.
+    const QLocale last(QLocale::Language(QLocale::LastLanguage), QLocale::AnyCountry);
+    QTest::newRow("last language") << int(QLocale::LastLanguage) << QStringList {"qt_de.qm"}
+                                   << english + fallback(last.name());
 }
 
 void TestDialogs::storedLanguage()
