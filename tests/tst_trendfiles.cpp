@@ -234,43 +234,34 @@ private slots:
     // The device's common shapes are converted inline, to the same bits as Qt, up to their limits
     // (15 hexadecimal digits, 9 decimal ones, 19 digits and a mantissa of 2^53 in a value);
     // anything longer, finer or larger goes to Qt whole. Inline scans stop at the first byte
-    // outside the shape.
+    // outside the shape. Columns: inline as a time offset, as a cylinder, as a value.
     void inlineShapes()
     {
-        const auto inlineScan = [](auto scanner, const char* text, auto* value) {
-            const char* cursor = text;
-            return scanner(&cursor, value) && *cursor == '\0';
-        };
-        for (const auto& [text, plain] : std::initializer_list<std::pair<const char*, bool>> {
-                 {"0", true}, {"9aF", true}, {"fffffffffffffff", true}, {"FEDCBA987654321", true},
-                 {"1000000000000000", false}, {"", false}, {"g", false}, {"-1", false}}) {
-            quint64 value = 0;
-            bool ok = false;
-            const qint64 qt = QByteArray(text).toLongLong(&ok, 16);
-            QVERIFY2(inlineScan(TrendNumberParser::ScanPlainHex, text, &value) == plain, text);
-            QVERIFY2(!plain || (ok && qint64(value) == qt), text);
-        }
-        for (const auto& [text, plain] : std::initializer_list<std::pair<const char*, bool>> {
-                 {"0", true}, {"9", true}, {"999999999", true}, {"1000000000", false},
-                 {"", false}, {"+1", false}}) {
-            int value = 0;
-            bool ok = false;
-            const int qt = QByteArray(text).toInt(&ok);
-            QVERIFY2(inlineScan(TrendNumberParser::ScanPlainDecimal, text, &value) == plain, text);
-            QVERIFY2(!plain || (ok && value == qt), text);
-        }
-        for (const auto& [text, plain] : std::initializer_list<std::pair<const char*, bool>> {
-                 {"9", true}, {"-99.99", true}, {"-0", true}, {".5", true}, {"5.", true},
-                 {"9007199254740992", true}, {"900719925474099.2", true},
-                 {"9007199254740993", false}, {"0.000000000000000009", true},
-                 {"0.0000000000000000009", false}, {"1234567890123456789", false}, {".", false},
-                 {"-", false}, {"", false}, {"1e5", false}, {"1,5", false}}) {
+        const std::tuple<const char*, bool, bool, bool> cases[] = {{"0", 1, 1, 1}, {"9", 1, 1, 1},
+            {"9aF", 1, 0, 0}, {"fffffffffffffff", 1, 0, 0}, {"1e5", 1, 0, 0}, {"999999999", 1, 1, 1},
+            {"1000000000", 1, 0, 1}, {"1000000000000000", 0, 0, 1}, {"-99.99", 0, 0, 1},
+            {"-0", 0, 0, 1}, {".5", 0, 0, 1}, {"5.", 0, 0, 1}, {"9007199254740992", 0, 0, 1},
+            {"900719925474099.2", 0, 0, 1}, {"9007199254740993", 0, 0, 0},
+            {"0.000000000000000009", 0, 0, 1}, {"0.0000000000000000009", 0, 0, 0}, {"", 0, 0, 0},
+            {"-", 0, 0, 0}, {".", 0, 0, 0}, {"+1", 0, 0, 0}, {"1,5", 0, 0, 0}};
+        for (const auto& [text, hex, decimal, number] : cases) {
+            const auto scan = [text = text](auto scanner, auto* value) {
+                const char* cursor = text;
+                return scanner(&cursor, value) && *cursor == '\0';
+            };
+            bool ok[3];
+            const QByteArray field(text);
+            quint64 offset = 0;
+            int cylinder = 0;
             double value = 0;
-            bool ok = false;
-            const double qt = QByteArray(text).toDouble(&ok);
-            QVERIFY2(inlineScan(TrendNumberParser::ScanPlainDecimalNumber, text, &value) == plain,
+            QVERIFY2(scan(TrendNumberParser::ScanPlainHex, &offset) == hex, text);
+            QVERIFY2(!hex || (qint64(offset) == field.toLongLong(&ok[0], 16) && ok[0]), text);
+            QVERIFY2(scan(TrendNumberParser::ScanPlainDecimal, &cylinder) == decimal, text);
+            QVERIFY2(!decimal || (cylinder == field.toInt(&ok[1]) && ok[1]), text);
+            QVERIFY2(scan(TrendNumberParser::ScanPlainDecimalNumber, &value) == number, text);
+            const double qt = field.toDouble(&ok[2]);
+            QVERIFY2(!number || (value == qt && std::signbit(value) == std::signbit(qt) && ok[2]),
                 text);
-            QVERIFY2(!plain || (ok && value == qt && std::signbit(value) == std::signbit(qt)), text);
         }
     }
 
