@@ -98,13 +98,6 @@ private slots:
         QVERIFY(!empty.WriteTimestampList(m_dir.filePath("nothing.csv")));
         QCOMPARE(
             QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"layout.csv"});
-        // One sample is something to write, in either layout.
-        CCsvWriter single;
-        single.AddSeries({T}, {1.0}, "A1");
-        QVERIFY(single.WriteTimeDataPairs(path, false));
-        QCOMPARE(TrendSetFiles::read(path), QByteArray("2016-03-01 10:15:00.000;1.00\n"));
-        QVERIFY(single.WriteTimestampList(path));
-        QCOMPARE(TrendSetFiles::read(path), QByteArray("2016-03-01 10:15:00.000;0;1.00\n"));
     }
 
     void filesMatchPlainWriter_data()
