@@ -226,27 +226,21 @@ private slots:
     // columns as rows.
     void languageButtonsInAGrid()
     {
-        const char* codes[] = {"de", "fr", "it", "es", "sv", "pl", "cs", "ru", "ja", "zh", "nl",
-            "da", "fi", "pt", "hu", "tr"};
-        const QList<QPair<int, int>> cases {
-            {1, 1}, {3, 3}, {4, 2}, {5, 3}, {9, 3}, {10, 4}, {16, 4}, {17, 5}};
-        for (const auto& [entries, columns] : cases) {
+        const QStringList codes
+            = QString("de fr it es sv pl cs ru ja zh nl da fi pt hu tr").split(' ');
+        for (const auto& [entries, columns] : QList<QPair<int, int>> {
+                 {1, 1}, {3, 3}, {4, 2}, {5, 3}, {9, 3}, {10, 4}, {16, 4}, {17, 5}}) {
             QTemporaryDir folder;
-            for (int i = 0; i + 1 < entries; ++i)
-                QVERIFY(QFile(folder.filePath(QString("CurveScope_%1.qm").arg(codes[i])))
+            for (const QString& code : codes.mid(0, entries - 1))
+                QVERIFY(QFile(folder.filePath("CurveScope_" + code + ".qm"))
                             .open(QIODevice::WriteOnly));
             CSelectLanguageDialog dialog(folder.path(), nullptr);
             const auto* grid = dialog.findChild<QGridLayout*>();
-            QVERIFY(grid);
-            QList<QPoint> cells;
-            for (int i = 0; i < grid->count(); ++i) {
-                int row, column, rows, spans;
+            QCOMPARE(grid->count(), entries);
+            for (int i = 0, row, column, rows, spans; i < entries; ++i) {
                 grid->getItemPosition(i, &row, &column, &rows, &spans);
-                cells << QPoint(column, row);
+                QCOMPARE(QPoint(column, row), QPoint(i % columns, i / columns));
             }
-            QCOMPARE(cells.size(), entries);
-            for (int i = 0; i < entries; ++i)
-                QCOMPARE(cells[i], QPoint(i % columns, i / columns));
         }
     }
 

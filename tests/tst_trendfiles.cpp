@@ -237,13 +237,14 @@ private slots:
     // outside the shape. Columns: inline as a time offset, as a cylinder, as a value.
     void inlineShapes()
     {
-        const std::tuple<const char*, bool, bool, bool> cases[] = {{"0", 1, 1, 1}, {"9", 1, 1, 1},
-            {"9aF", 1, 0, 0}, {"fffffffffffffff", 1, 0, 0}, {"1e5", 1, 0, 0}, {"999999999", 1, 1, 1},
-            {"1000000000", 1, 0, 1}, {"1000000000000000", 0, 0, 1}, {"-99.99", 0, 0, 1},
-            {"-0", 0, 0, 1}, {".5", 0, 0, 1}, {"5.", 0, 0, 1}, {"9007199254740992", 0, 0, 1},
-            {"900719925474099.2", 0, 0, 1}, {"9007199254740993", 0, 0, 0},
-            {"0.000000000000000009", 0, 0, 1}, {"0.0000000000000000009", 0, 0, 0}, {"", 0, 0, 0},
-            {"-", 0, 0, 0}, {".", 0, 0, 0}, {"+1", 0, 0, 0}, {"1,5", 0, 0, 0}};
+        const std::tuple<const char*, bool, bool, bool> cases[]
+            = {{"0", 1, 1, 1}, {"9", 1, 1, 1}, {"9aF", 1, 0, 0}, {"fffffffffffffff", 1, 0, 0},
+                {"1e5", 1, 0, 0}, {"999999999", 1, 1, 1}, {"1000000000", 1, 0, 1},
+                {"1000000000000000", 0, 0, 1}, {"-99.99", 0, 0, 1}, {"-0", 0, 0, 1},
+                {".5", 0, 0, 1}, {"5.", 0, 0, 1}, {"9007199254740992", 0, 0, 1},
+                {"900719925474099.2", 0, 0, 1}, {"9007199254740993", 0, 0, 0},
+                {"0.000000000000000009", 0, 0, 1}, {"0.0000000000000000009", 0, 0, 0},
+                {"", 0, 0, 0}, {"-", 0, 0, 0}, {".", 0, 0, 0}, {"+1", 0, 0, 0}, {"1,5", 0, 0, 0}};
         for (const auto& [text, hex, decimal, number] : cases) {
             const auto scan = [text = text](auto scanner, auto* value) {
                 const char* cursor = text;
@@ -260,8 +261,8 @@ private slots:
             QVERIFY2(!decimal || (cylinder == field.toInt(&ok[1]) && ok[1]), text);
             QVERIFY2(scan(TrendNumberParser::ScanPlainDecimalNumber, &value) == number, text);
             const double qt = field.toDouble(&ok[2]);
-            QVERIFY2(!number || (value == qt && std::signbit(value) == std::signbit(qt) && ok[2]),
-                text);
+            QVERIFY2(
+                !number || (value == qt && std::signbit(value) == std::signbit(qt) && ok[2]), text);
         }
     }
 
