@@ -222,28 +222,6 @@ private slots:
         }
     }
 
-    // The buttons fill a grid row by row: one row for up to three languages, then about as many
-    // columns as rows.
-    void languageButtonsInAGrid()
-    {
-        const QStringList codes
-            = QString("de fr it es sv pl cs ru ja zh nl da fi pt hu tr").split(' ');
-        for (const auto& [entries, columns] : QList<QPair<int, int>> {
-                 {1, 1}, {3, 3}, {4, 2}, {5, 3}, {9, 3}, {10, 4}, {16, 4}, {17, 5}}) {
-            QTemporaryDir folder;
-            for (const QString& code : codes.mid(0, entries - 1))
-                QVERIFY(QFile(folder.filePath("CurveScope_" + code + ".qm"))
-                            .open(QIODevice::WriteOnly));
-            CSelectLanguageDialog dialog(folder.path(), nullptr);
-            const auto* grid = dialog.findChild<QGridLayout*>();
-            QCOMPARE(grid->count(), entries);
-            for (int i = 0, row, column, rows, spans; i < entries; ++i) {
-                grid->getItemPosition(i, &row, &column, &rows, &spans);
-                QCOMPARE(QPoint(column, row), QPoint(i % columns, i / columns));
-            }
-        }
-    }
-
     void languageChoiceIsStoredForTheNextStart()
     {
         QTemporaryDir folder;
