@@ -3,6 +3,7 @@
 
 #include "CCsvWriter.h"
 #include "CsvCellFormatter.h"
+#include "CsvOutputBuffer.h"
 #include "FileFailures.h"
 #include "LocalTimeOffsetCache.h"
 #include "PlainCsvWriting.h"
@@ -98,6 +99,14 @@ private slots:
         QVERIFY(!empty.WriteTimestampList(m_dir.filePath("nothing.csv")));
         QCOMPARE(
             QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"layout.csv"});
+        // Pieces that fill the output buffer to the byte, or exceed it, arrive whole and in order.
+        QBuffer device;
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        CsvOutputBuffer out(&device, 0);
+        const QByteArray full(int(out.Capacity()), 'f'), large(int(out.Capacity()) * 2 + 5, 'L');
+        for (const QByteArray& piece : {full, QByteArray("abc"), large, QByteArray("x")})
+            out.Append(piece.constData(), piece.size());
+        QVERIFY(out.Flush() && device.data() == full + "abc" + large + "x");
     }
 
     void filesMatchPlainWriter_data()
