@@ -207,10 +207,9 @@ void TestCurveLod::columnRunsMerge()
                     expected << QRect(QPoint(x, y), QPoint(right, y));
             }
         }
-        const QVector<QRect> merged = TrendCurve::MergeColumnRuns(runs);
-        QCOMPARE(merged.size(), expected.size());
-        for (const QRect& rect : merged)
-            QVERIFY(expected.contains(rect));
+        for (const QRect& rect : TrendCurve::MergeColumnRuns(runs))
+            QVERIFY(expected.removeOne(rect));
+        QVERIFY(expected.isEmpty());
     }
     QVERIFY(TrendCurve::MergeColumnRuns({}).isEmpty());
 }

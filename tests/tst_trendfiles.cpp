@@ -216,6 +216,7 @@ private slots:
             for (int columns : {2, 3})
                 QVERIFY(!MakeReader(columns)->ReadFile(path, 0, 1));
         }
+        QVERIFY(!TrendLineScanner(2).NextBlock()); // no file opened: nothing to read
         // Fields longer than Qt's strings can hold are refused unread (a single line of a GiB).
         double value = 1;
         qint64 offset = 1;
