@@ -225,7 +225,8 @@ void TestTrendPlot::infiniteAndHugeValues()
 }
 
 // What a screen reader gets: the canvas named after the plot, the axes after their titles in the
-// interface language, each legend entry after its curve, checked while the curve is shown.
+// interface language, each legend entry after its curve (once: its description does not repeat
+// the name), checked while the curve is shown.
 void TestTrendPlot::accessibleNames()
 {
     QTranslator german;
@@ -253,7 +254,7 @@ void TestTrendPlot::accessibleNames()
             const QAccessibleInterface* entry
                 = QAccessible::queryAccessibleInterface(LegendLabel(plot, i));
             text += QString("%1 %2 %3 %4;")
-                        .arg(entry->text(QAccessible::Name))
+                        .arg(entry->text(QAccessible::Name) + entry->text(QAccessible::Description))
                         .arg(entry->role())
                         .arg(entry->state().checkable)
                         .arg(entry->state().checked);
