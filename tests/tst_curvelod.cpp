@@ -229,6 +229,8 @@ void TestCurveLod::pictureEqualsFullDrawing_data()
     const QRectF full(0.0, -0.02, 1.0, 1.04);
     row("spikes, full view", Shape::NoiseWithSpikes, full);
     row("noise, two curves", Shape::Noise, full);
+    // Regression: a piece of the polyline that ended on a steep stroke got a pixel too many there.
+    row("noise zoomed in", Shape::Noise, QRectF(0.4, -0.02, 0.05, 1.04));
     row("view starts before the data", Shape::NoiseWithSpikes, QRectF(-0.3, -0.02, 0.5, 1.04));
     row("view ends after the data", Shape::NoiseWithSpikes, QRectF(0.7, -0.02, 0.6, 1.04));
     row("curve leaves the canvas", Shape::NoiseWithSpikes, QRectF(0.1, 0.3, 0.5, 0.4));

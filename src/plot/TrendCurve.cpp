@@ -568,7 +568,7 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     // The segment between two filled neighbouring columns paints only pixels of their runs (with
     // a pixel to spare for the rasterizer's steps at its ends) and is left out; the polyline falls
     // into pieces there. A piece that starts or ends in a filled column needs of it only the
-    // points that its end segment starts or ends at: the pixels around them are filled anyway.
+    // segment that leads out of or into it: the pixels around them are filled anyway.
     const auto joined = [&](const ColumnSpan& a, const ColumnSpan& b) {
         const double low = std::min(a.lastRow, b.firstRow) - 1.0;
         const double high = std::max(a.lastRow, b.firstRow) + 1.0;
@@ -595,7 +595,11 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                     while (first > span.begin && row(reduced[first]) == row(reduced[last]))
                         --first;
                 } else if (span.filled && k == stop && k > start) {
-                    last = first;
+                    // Its first segment: the rasterizer steps a steep stroke differently where a
+                    // polyline ends than where it goes on.
+                    last = first + 1;
+                    while (last < span.end && row(reduced[last]) == row(reduced[first]))
+                        ++last;
                 }
                 for (int i = first; i <= last; ++i)
                     piece.append(reduced[i]);
