@@ -24,12 +24,13 @@ inline bool Larger(double candidate, double current)
 
 namespace {
 
-// Smallest and largest value of one block of raw samples, NaN only when all are NaN. Four
+// Smallest of lows[begin..end) and largest of highs[begin..end), NaN only when all are NaN. Four
 // independent running extremes, so that one comparison need not wait for the last, started beyond
 // every number: std::min and std::max keep their first argument when the comparison with a NaN
 // fails, so NaN is passed over without a branch, and the compiler turns the loop into packed
 // min/max instructions.
-void BlockExtremes(const double* y, int begin, int end, double& low, double& high)
+void Extremes(
+    const double* lows, const double* highs, int begin, int end, double& low, double& high)
 {
     constexpr double Inf = std::numeric_limits<double>::infinity();
     double lo[4] = {Inf, Inf, Inf, Inf};
@@ -37,18 +38,26 @@ void BlockExtremes(const double* y, int begin, int end, double& low, double& hig
     int i = begin;
     for (; i + 4 <= end; i += 4) {
         for (int k = 0; k < 4; ++k) {
-            lo[k] = std::min(lo[k], y[i + k]);
-            hi[k] = std::max(hi[k], y[i + k]);
+            lo[k] = std::min(lo[k], lows[i + k]);
+            hi[k] = std::max(hi[k], highs[i + k]);
         }
     }
     for (; i < end; ++i) {
-        lo[0] = std::min(lo[0], y[i]);
-        hi[0] = std::max(hi[0], y[i]);
+        lo[0] = std::min(lo[0], lows[i]);
+        hi[0] = std::max(hi[0], highs[i]);
     }
     low = std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3]));
     high = std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]));
     if (low > high) // nothing but NaN
         low = high = std::numeric_limits<double>::quiet_NaN();
+}
+
+// Position of the first of values[begin..] that equals `value`, which is a number found there.
+inline int FirstEqual(const double* values, int begin, double value)
+{
+    while (!(values[begin] == value))
+        ++begin;
+    return begin;
 }
 
 } // namespace
@@ -63,13 +72,19 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
     const int sampleBlocks = (count + SampleBlockSize - 1) / SampleBlockSize;
     m_blockMin.resize(sampleBlocks);
     m_blockMax.resize(sampleBlocks);
+    m_blockMinAt.resize(sampleBlocks);
+    m_blockMaxAt.resize(sampleBlocks);
     // The sample blocks do not depend on each other: for a long series a second thread takes the
     // second half of them.
     const auto summarise = [this, y, count](int from, int to) {
         for (int b = from; b < to; ++b) {
             const int begin = b * SampleBlockSize;
-            BlockExtremes(
-                y, begin, std::min(begin + SampleBlockSize, count), m_blockMin[b], m_blockMax[b]);
+            double& low = m_blockMin[b];
+            double& high = m_blockMax[b];
+            Extremes(y, y, begin, std::min(begin + SampleBlockSize, count), low, high);
+            // A block of NaN keeps its first sample.
+            m_blockMinAt[b] = std::isnan(low) ? 0 : quint8(FirstEqual(y, begin, low) - begin);
+            m_blockMaxAt[b] = std::isnan(high) ? 0 : quint8(FirstEqual(y, begin, high) - begin);
         }
     };
     int split = 0;
@@ -102,8 +117,8 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
                 lo = Smaller(m_blockMin[e], m_blockMin[lo]) ? e : lo;
                 hi = Larger(m_blockMax[e], m_blockMax[hi]) ? e : hi;
             }
-            level.minIndex[b] = PositionIn(lo, m_blockMin[lo]);
-            level.maxIndex[b] = PositionIn(hi, m_blockMax[hi]);
+            level.minIndex[b] = lo * SampleBlockSize + m_blockMinAt[lo];
+            level.maxIndex[b] = hi * SampleBlockSize + m_blockMaxAt[hi];
         }
         m_levels.push_back(std::move(level));
         entries = blocks;
@@ -135,57 +150,55 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
     }
 }
 
-int MinMaxIndex::PositionIn(int block, double value) const
-{
-    const double* y = m_values.constData();
-    const int begin = block * SampleBlockSize;
-    const int end = std::min(begin + SampleBlockSize, m_values.size());
-    for (int i = begin; i < end; ++i) {
-        if (y[i] == value)
-            return i;
-    }
-    return begin; // a block of NaN
-}
-
 void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
 {
     const double* y = m_values.constData();
-    // Running extremes kept as values too, so that a comparison does not wait for a load. A
-    // sample block that holds the extreme so far is kept as -1 - block until the end.
     double low = y[first];
     double high = y[first];
     minIndex = first;
     maxIndex = first;
-    // Without branches on the values: the loads of a run of entries then all go out at once
-    // instead of waiting for mispredicted comparisons.
-    const auto consider = [&](double a, int aIndex, double b, int bIndex) {
-        const bool smaller = Smaller(a, low);
-        const bool larger = Larger(b, high);
-        low = smaller ? a : low;
-        minIndex = smaller ? aIndex : minIndex;
-        high = larger ? b : high;
-        maxIndex = larger ? bIndex : maxIndex;
-    };
+    // A run of samples or of sample blocks is summarised without branches on the values, and only
+    // the run that beats the extreme so far is searched for the position.
     const auto samples = [&](int begin, int end) {
-        for (int i = begin; i < end; ++i)
-            consider(y[i], i, y[i], i);
+        double lo = 0.0;
+        double hi = 0.0;
+        Extremes(y, y, begin, end, lo, hi);
+        if (Smaller(lo, low)) {
+            low = lo;
+            minIndex = FirstEqual(y, begin, lo);
+        }
+        if (Larger(hi, high)) {
+            high = hi;
+            maxIndex = FirstEqual(y, begin, hi);
+        }
     };
     const auto sampleBlocks = [&](int begin, int end) {
-        for (int b = begin; b < end; ++b)
-            consider(m_blockMin[b], -1 - b, m_blockMax[b], -1 - b);
+        double lo = 0.0;
+        double hi = 0.0;
+        Extremes(m_blockMin.data(), m_blockMax.data(), begin, end, lo, hi);
+        if (Smaller(lo, low)) {
+            low = lo;
+            const int b = FirstEqual(m_blockMin.data(), begin, lo);
+            minIndex = b * SampleBlockSize + m_blockMinAt[size_t(b)];
+        }
+        if (Larger(hi, high)) {
+            high = hi;
+            const int b = FirstEqual(m_blockMax.data(), begin, hi);
+            maxIndex = b * SampleBlockSize + m_blockMaxAt[size_t(b)];
+        }
     };
+    // The entries of the levels point into the samples: few per query, each its own load.
     const auto entries = [&](const Level& level, int begin, int end) {
         for (int e = begin; e < end; ++e) {
             const int lo = level.minIndex[e];
             const int hi = level.maxIndex[e];
-            consider(y[lo], lo, y[hi], hi);
+            const bool smaller = Smaller(y[lo], low);
+            const bool larger = Larger(y[hi], high);
+            low = smaller ? y[lo] : low;
+            minIndex = smaller ? lo : minIndex;
+            high = larger ? y[hi] : high;
+            maxIndex = larger ? hi : maxIndex;
         }
-    };
-    const auto resolve = [&] {
-        if (minIndex < 0)
-            minIndex = PositionIn(-1 - minIndex, low);
-        if (maxIndex < 0)
-            maxIndex = PositionIn(-1 - maxIndex, high);
     };
 
     // [lo, hi) in raw samples, then in sample blocks, then in entries of the levels.
@@ -203,7 +216,6 @@ void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
     hi = upHi;
     if (m_levels.empty() || hi - lo < 2 * BlockSize) {
         sampleBlocks(lo, hi);
-        resolve();
         return;
     }
     upLo = (lo + BlockSize - 1) / BlockSize;
@@ -216,7 +228,6 @@ void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
         const bool canAscend = level + 1 < m_levels.size() && hi - lo >= 2 * BlockSize;
         if (!canAscend) {
             entries(m_levels[level], lo, hi);
-            resolve();
             return;
         }
         // Entries before the first and after the last whole block of the next level.

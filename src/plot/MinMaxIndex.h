@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVector>
+#include <QtGlobal>
 #include <vector>
 
 // Answers "which sample is the smallest and which the largest in samples first..last" without
@@ -20,7 +21,7 @@ public:
 
     MinMaxIndex() = default;
     // Shares the values (QVector is implicitly shared) and builds the levels in one pass each;
-    // the extra memory is about 16 / SampleBlockSize bytes per sample.
+    // the extra memory is about 18 / SampleBlockSize bytes per sample.
     explicit MinMaxIndex(const QVector<double>& values);
 
     // Positions of the smallest and the largest value in [first, last] (inclusive, first <= last,
@@ -34,13 +35,13 @@ private:
         std::vector<int> maxIndex;
     };
 
-    // Position of the first sample of sample block `block` that equals `value` (NaN: is NaN).
-    int PositionIn(int block, double value) const;
-
     QVector<double> m_values;
     // Smallest and largest value of each sample block (NaN only for a block of NaN).
     std::vector<double> m_blockMin;
     std::vector<double> m_blockMax;
+    // Where in its block the first sample with that value sits.
+    std::vector<quint8> m_blockMinAt;
+    std::vector<quint8> m_blockMaxAt;
     // m_levels[0] summarises blocks of sample blocks, m_levels[1] blocks of m_levels[0], ...
     std::vector<Level> m_levels;
 };
