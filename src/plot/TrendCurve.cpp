@@ -24,6 +24,26 @@ namespace {
 // Columns per device pixel where a scaled painter draws on an image.
 constexpr double ScaledRasterColumnsPerPixel = 16.0;
 
+// Asks for the times and values around sample `at` (the edge of a column) to be loaded: the
+// column search and the index read those next.
+inline void Prefetch(const double* x, const double* y, int at)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    constexpr int Line = 8; // samples per cache line
+    for (int k = -2 * Line; k < 2 * Line; k += Line) {
+        __builtin_prefetch(x + at + k);
+        __builtin_prefetch(y + at + k);
+    }
+    const int block = at & ~63;
+    for (int k = 0; k < 64; k += Line)
+        __builtin_prefetch(y + block + k);
+#else
+    Q_UNUSED(x)
+    Q_UNUSED(y)
+    Q_UNUSED(at)
+#endif
+}
+
 // Qwt rounds mapped points half away from zero when it aligns them to pixels; the columns have
 // to be cut where its rounding puts them.
 inline double RoundHalfAwayFromZero(double value)
@@ -236,14 +256,18 @@ bool CanFillColumns(const QPainter& painter)
         && transform.dy() == std::round(transform.dy());
 }
 
-// Where a column of the reduced polyline starts and ends in it, and, for a column whose
-// pixels are one unbroken run, that run.
+// Where a column of the reduced polyline starts and ends in it, and, for a dense column that is
+// filled, the rows it fills and the short strokes that stand in for it where the polyline enters
+// and leaves it.
 struct ColumnSpan {
     int begin; // first point in the reduced polyline
     int end; // last point
-    double column;
-    bool filled; // its pixels are rows top..bottom, its first and last sample strictly inside
-    double top, bottom, firstRow, lastRow;
+    double column = 0.0;
+    bool filled = false;
+    double top = 0.0, bottom = 0.0, firstRow = 0.0, lastRow = 0.0;
+    // The last row filled: bottom, or bottom - 1 where the polyline does not turn there.
+    double fillBottom = 0.0;
+    QPointF entry[2] {}, exit[2] {};
 };
 
 // Whether no value from..to maps to an infinite pixel.
@@ -460,7 +484,7 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         reduced.reserve(static_cast<int>(7 * (lastColumn - firstColumn + 3)));
         const auto single = [&](int i) {
             if (fillColumns)
-                spans.push_back({reduced.size(), reduced.size(), 0.0, false, 0.0, 0.0, 0.0, 0.0});
+                spans.push_back(ColumnSpan {reduced.size(), reduced.size()});
             columns.Single(i);
         };
         if (begin > from)
@@ -470,6 +494,10 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             const int next = nextColumn(i + 1, visibleEnd, c);
             width = next - i;
             const int last = next - 1;
+            // Columns of many samples lie far apart in memory: start loading where the next
+            // one probably ends while this one is reduced.
+            if (width >= 256 && next + width < visibleEnd)
+                Prefetch(x, y, next + width);
             int minIndex = i;
             int maxIndex = i;
             if (last - i >= 4)
@@ -477,7 +505,7 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             const int pointsBefore = reduced.size();
             columns.Column(c, i, minIndex, maxIndex, last);
             if (fillColumns) {
-                ColumnSpan span {pointsBefore, reduced.size() - 1, c, false, 0.0, 0.0, 0.0, 0.0};
+                ColumnSpan span {pointsBefore, reduced.size() - 1, c};
                 if (last - i >= 4 && c >= fillArea.left() && c <= fillArea.right()) {
                     span.top = span.bottom = span.firstRow = columns.Row(i);
                     span.lastRow = columns.Row(last);
@@ -488,10 +516,8 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                         span.top = std::min(span.top, row);
                         span.bottom = std::max(span.bottom, row);
                     }
-                    span.filled = mapped && span.top >= fillArea.top()
-                        && span.bottom <= fillArea.bottom() && span.firstRow > span.top
-                        && span.firstRow < span.bottom && span.lastRow > span.top
-                        && span.lastRow < span.bottom;
+                    span.filled
+                        = mapped && span.top >= fillArea.top() && span.bottom <= fillArea.bottom();
                 }
                 spans.push_back(span);
             }
@@ -565,55 +591,99 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         return;
     }
 
-    // The segment between two filled neighbouring columns paints only pixels of their runs (with
-    // a pixel to spare for the rasterizer's steps at its ends) and is left out; the polyline falls
-    // into pieces there. A piece that starts or ends in a filled column needs of it only the
-    // segment that leads out of or into it: the pixels around them are filled anyway.
+    const auto row
+        = [&](const QPointF& point) { return RoundHalfAwayFromZero(yMap.transform(point.y())); };
+    // Within a dense column the polyline is a zig-zag of vertical strokes through all its rows, and
+    // a stroke leaves out only its lower end pixel: rows top..bottom - 1 are painted whatever the
+    // order of the samples. The bottom row is painted where the polyline turns back up there
+    // between the column's first and last point; at those two points that depends on the strokes
+    // to the neighbouring columns, which are drawn as the full polyline draws them: with a short
+    // stroke (`entry`, `exit`) inside the filled rows in the direction that the polyline goes on
+    // in, so that the rasterizer ends the stroke between the columns as it does there.
+    const auto plan = [&](ColumnSpan& span) {
+        constexpr int MaxPoints = 8;
+        const int n = span.end - span.begin + 1;
+        if (n > MaxPoints)
+            return false;
+        double rows[MaxPoints];
+        for (int k = 0; k < n; ++k)
+            rows[k] = row(reduced[span.begin + k]);
+        const double bottom = span.bottom;
+        span.fillBottom = bottom - 1.0;
+        for (int k = 1; k < n - 1; ++k) {
+            int before = k - 1;
+            while (before > 0 && rows[before] == bottom)
+                --before;
+            int after = k + 1;
+            while (after < n - 1 && rows[after] == bottom)
+                ++after;
+            if (rows[k] == bottom && rows[before] < bottom && rows[after] < bottom)
+                span.fillBottom = bottom;
+        }
+        // The first two strokes from point `from` on (step 1) or back (step -1), the second cut
+        // short inside the filled rows: the rasterizer decides each end pixel of a stroke from the
+        // stroke before it.
+        const auto stub = [&](int from, int step, QPointF* path) {
+            int k = from;
+            for (int stroke = 0; stroke < 2; ++stroke) {
+                const int start = k;
+                k += step;
+                while (k > 0 && k < n - 1 && rows[k] == rows[start])
+                    k += step;
+                if (k <= 0 || k >= n - 1 || rows[k] == rows[start])
+                    return false;
+                double target = rows[k];
+                if (stroke == 1)
+                    target = std::min(
+                        std::max(rows[start] + std::min(std::max(rows[k] - rows[start], -2.0), 2.0),
+                            span.top),
+                        span.fillBottom);
+                path[stroke] = QPointF(reduced[span.begin + k].x(), yMap.invTransform(target));
+                if (target == rows[start] || row(path[stroke]) != target)
+                    return false;
+            }
+            return true;
+        };
+        return stub(0, 1, span.entry) && stub(n - 1, -1, span.exit);
+    };
+    for (ColumnSpan& span : spans)
+        span.filled = span.filled && plan(span);
+
+    // The segment between two filled neighbouring columns paints only pixels of their filled rows
+    // (with a pixel to spare for the rasterizer's steps at its ends) and is left out; the rest of
+    // the polyline is stroked in pieces that pass by filled columns on their entry and exit
+    // strokes.
     const auto joined = [&](const ColumnSpan& a, const ColumnSpan& b) {
         const double low = std::min(a.lastRow, b.firstRow) - 1.0;
         const double high = std::max(a.lastRow, b.firstRow) + 1.0;
         return !(a.filled && b.filled && b.column == a.column + 1.0 && low >= std::max(a.top, b.top)
-            && high <= std::min(a.bottom, b.bottom));
+            && high <= std::min(a.fillBottom, b.fillBottom));
     };
-    const auto row
-        = [&](const QPointF& point) { return RoundHalfAwayFromZero(yMap.transform(point.y())); };
     QVector<QRect> runs;
     QVector<QPointF> piece;
-    for (size_t start = 0; start < spans.size();) {
-        size_t stop = start;
-        while (stop + 1 < spans.size() && joined(spans[stop], spans[stop + 1]))
-            ++stop;
-        if (stop > start || !spans[start].filled) {
-            piece.clear();
-            for (size_t k = start; k <= stop; ++k) {
-                const ColumnSpan& span = spans[k];
-                int first = span.begin;
-                int last = span.end;
-                if (span.filled && k == start && k < stop) {
-                    // Its last segment, which sets how the stroke goes on into the next column.
-                    first = last - 1;
-                    while (first > span.begin && row(reduced[first]) == row(reduced[last]))
-                        --first;
-                } else if (span.filled && k == stop && k > start) {
-                    // Its first segment: the rasterizer steps a steep stroke differently where a
-                    // polyline ends than where it goes on.
-                    last = first + 1;
-                    while (last < span.end && row(reduced[last]) == row(reduced[first]))
-                        ++last;
-                }
-                for (int i = first; i <= last; ++i)
-                    piece.append(reduced[i]);
-            }
+    for (size_t k = 0; k < spans.size(); ++k) {
+        const ColumnSpan& span = spans[k];
+        if (!span.filled) {
+            for (int i = span.begin; i <= span.end; ++i)
+                piece.append(reduced[i]);
+            continue;
+        }
+        runs.append(QRect(int(span.column), int(span.top), 1, int(span.fillBottom - span.top) + 1));
+        if (!piece.isEmpty()) {
+            piece.append(reduced[span.begin]);
+            piece.append(span.entry[0]);
+            piece.append(span.entry[1]);
             stroke(piece);
+            piece.clear();
         }
-        for (size_t k = start; k <= stop; ++k) {
-            const ColumnSpan& span = spans[k];
-            if (span.filled)
-                runs.append(
-                    QRect(int(span.column), int(span.top), 1, int(span.bottom - span.top) + 1));
+        if (k + 1 < spans.size() && joined(span, spans[k + 1])) {
+            piece.append(span.exit[1]);
+            piece.append(span.exit[0]);
+            piece.append(reduced[span.end]);
         }
-        start = stop + 1;
     }
+    if (!piece.isEmpty())
+        stroke(piece);
     m_lastFilledColumnCount = runs.size();
     if (!runs.isEmpty()) {
         const QPen pen = painter->pen();
