@@ -32,6 +32,7 @@
 //                                       QwtPlotCurves drawn in one piece
 
 #include "ConfigurationReader.h"
+#include "SampleSeries.h"
 #include "DatafileReaderTwoColumns.h"
 #include "MainWindow.h"
 #include "TrendCurve.h"
@@ -275,6 +276,17 @@ void BenchmarkExport(const QString& folder)
         std::printf("%s\n", qPrintable(figure));
 }
 
+// A vector of `samples` zeros placed as the readers place theirs, on large pages where the system
+// has them.
+QVector<double> SampleVector(int samples)
+{
+    QVector<double> vector;
+    vector.reserve(samples);
+    SampleSeries::AdviseLargePages(vector.constData(), qint64(samples) * qint64(sizeof(double)));
+    vector.resize(samples);
+    return vector;
+}
+
 // One recording to draw frames of: shared times and one value vector per curve.
 struct FrameSet {
     const char* name;
@@ -286,8 +298,7 @@ struct FrameSet {
 // that follows the load and single hard knocks, more of them at full load), 10 ms apart.
 FrameSet MakeKnocking(int samples, int cylinders)
 {
-    FrameSet set {"knocking", {}, {}};
-    set.times.resize(samples);
+    FrameSet set {"knocking", SampleVector(samples), {}};
     for (int i = 0; i < samples; ++i)
         set.times[i] = 1772436600000.0 + 10.0 * i;
     for (int c = 0; c < cylinders; ++c) {
@@ -295,7 +306,7 @@ FrameSet MakeKnocking(int samples, int cylinders)
         std::normal_distribution<double> noise(0.0, 0.7);
         std::uniform_real_distribution<double> unit(0.0, 1.0);
         const double bias = 2.0 * unit(random) - 1.0;
-        QVector<double> values(samples);
+        QVector<double> values = SampleVector(samples);
         for (int i = 0; i < samples; ++i) {
             const double load = 0.5 + 0.5 * std::sin(i * 2e-6);
             double percent = std::max(0.0, 1.0 + 5.0 * load * load + 0.8 * bias + noise(random));
@@ -311,9 +322,8 @@ FrameSet MakeKnocking(int samples, int cylinders)
 // A week of engine speed at 100 Hz: load steps on a slow wave, with noise, one decimal.
 FrameSet MakeSpeed(int samples)
 {
-    FrameSet set {"speed", {}, {}};
-    set.times.resize(samples);
-    QVector<double> values(samples);
+    FrameSet set {"speed", SampleVector(samples), {}};
+    QVector<double> values = SampleVector(samples);
     std::mt19937_64 random(5);
     std::normal_distribution<double> noise(0.0, 2.5);
     for (int i = 0; i < samples; ++i) {
