@@ -597,9 +597,9 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
     // a stroke leaves out only its lower end pixel: rows top..bottom - 1 are painted whatever the
     // order of the samples. The bottom row is painted where the polyline turns back up there
     // between the column's first and last point; at those two points that depends on the strokes
-    // to the neighbouring columns, which are drawn as the full polyline draws them: with a short
-    // stroke (`entry`, `exit`) inside the filled rows in the direction that the polyline goes on
-    // in, so that the rasterizer ends the stroke between the columns as it does there.
+    // to the neighbouring columns, which are drawn as the full polyline draws them: followed by
+    // the column's first two strokes (`entry`) or preceded by its last two (`exit`), so that the
+    // rasterizer ends the stroke between the columns as it does there.
     const auto plan = [&](ColumnSpan& span) {
         constexpr int MaxPoints = 8;
         const int n = span.end - span.begin + 1;
@@ -669,14 +669,15 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             continue;
         }
         runs.append(QRect(int(span.column), int(span.top), 1, int(span.fillBottom - span.top) + 1));
-        if (!piece.isEmpty()) {
+        // Where the polyline itself starts or ends, its pen's cap shows as on the full polyline.
+        if (!piece.isEmpty() || k == 0) {
             piece.append(reduced[span.begin]);
             piece.append(span.entry[0]);
             piece.append(span.entry[1]);
             stroke(piece);
             piece.clear();
         }
-        if (k + 1 < spans.size() && joined(span, spans[k + 1])) {
+        if (k + 1 == spans.size() || joined(span, spans[k + 1])) {
             piece.append(span.exit[1]);
             piece.append(span.exit[0]);
             piece.append(reduced[span.end]);
