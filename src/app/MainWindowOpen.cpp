@@ -87,12 +87,13 @@ bool MainWindow::LoadTrendSet(const QString& path)
     }
 
     // The plot's level-of-detail index grows with the samples, like the samples themselves.
-    bool plotted = false;
-    try {
-        plotted = PlotData(path);
-    } catch (const std::bad_alloc&) {
-        plotted = false;
-    }
+    const bool plotted = [&] {
+        try {
+            return PlotData(path);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+    }();
     if (!plotted) {
         m_configuration.reset();
         m_dataReader.reset();

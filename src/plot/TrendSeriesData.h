@@ -38,7 +38,7 @@ public:
 private:
     QVector<double> m_times;
     QVector<double> m_values;
-    bool m_nonDecreasing = true;
-    bool m_valuesFinite = true;
+    bool m_nonDecreasing;
+    bool m_valuesFinite;
     MinMaxIndex m_valueIndex;
 };
