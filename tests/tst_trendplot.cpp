@@ -154,10 +154,30 @@ void TestTrendPlot::labelsStayReadable()
                     || (span == 5 * 3600e3 && depth == 2);
                 QVERIFY2(rects.size() >= (two ? 2 : 1), qPrintable(where));
                 // Apart, and none cut at the ends of the axis.
-                for (int i = 0; i < rects.size(); ++i)
+                int widest = 0;
+                for (int i = 0; i < rects.size(); ++i) {
                     QVERIFY2(axis->rect().contains(rects[i])
                             && (i == 0 || !rects[i - 1].intersects(rects[i])),
                         qPrintable(where));
+                    widest = std::max(widest, rects[i].width());
+                }
+                // As many as fit: labels at the next finer round step (1, 2 or 5 times a power
+                // of ten; 2.5 only where 5 leaves one) would not fit side by side, or the range
+                // would hold more than eight such steps.
+                if (rects.size() >= 2) {
+                    const double step = ticks()[1] - ticks()[0];
+                    const double power = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+                    const double mantissa = std::round(step / power * 2) / 2;
+                    const double finer = mantissa == 1 ? power / 2
+                        : mantissa == 2                ? power
+                                                       : 2 * power;
+                    const QwtInterval range = plot.axisScaleDiv(QwtPlot::xBottom).interval();
+                    const double count = std::floor(range.maxValue() / finer)
+                        - std::ceil(range.minValue() / finer) + 1;
+                    QVERIFY2(
+                        finer < range.width() / 8 || count * (widest + 4) > axis->width() - widest,
+                        qPrintable(where + QString::asprintf(", %g ms steps", step)));
+                }
                 if (depth == 0) {
                     // The document gets the labels of a window of its size, whatever the
                     // window's width.
