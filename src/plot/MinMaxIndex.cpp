@@ -157,35 +157,29 @@ void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
     double high = y[first];
     minIndex = first;
     maxIndex = first;
-    // A run of samples or of sample blocks is summarised without branches on the values, and only
-    // the run that beats the extreme so far is searched for the position.
-    const auto samples = [&](int begin, int end) {
+    // A run of samples or of sample blocks (with where in each block its extremes sit) is
+    // summarised without branches on the values, and only the run that beats the extreme so far
+    // is searched for the position.
+    const auto run = [&](const double* lows, const double* highs, int begin, int end,
+                         const quint8* minAt, const quint8* maxAt) {
+        const auto position
+            = [](int i, const quint8* at) { return at ? i * SampleBlockSize + at[i] : i; };
         double lo = 0.0;
         double hi = 0.0;
-        Extremes(y, y, begin, end, lo, hi);
+        Extremes(lows, highs, begin, end, lo, hi);
         if (Smaller(lo, low)) {
             low = lo;
-            minIndex = FirstEqual(y, begin, lo);
+            minIndex = position(FirstEqual(lows, begin, lo), minAt);
         }
         if (Larger(hi, high)) {
             high = hi;
-            maxIndex = FirstEqual(y, begin, hi);
+            maxIndex = position(FirstEqual(highs, begin, hi), maxAt);
         }
     };
+    const auto samples = [&](int begin, int end) { run(y, y, begin, end, nullptr, nullptr); };
     const auto sampleBlocks = [&](int begin, int end) {
-        double lo = 0.0;
-        double hi = 0.0;
-        Extremes(m_blockMin.data(), m_blockMax.data(), begin, end, lo, hi);
-        if (Smaller(lo, low)) {
-            low = lo;
-            const int b = FirstEqual(m_blockMin.data(), begin, lo);
-            minIndex = b * SampleBlockSize + m_blockMinAt[size_t(b)];
-        }
-        if (Larger(hi, high)) {
-            high = hi;
-            const int b = FirstEqual(m_blockMax.data(), begin, hi);
-            maxIndex = b * SampleBlockSize + m_blockMaxAt[size_t(b)];
-        }
+        run(m_blockMin.data(), m_blockMax.data(), begin, end, m_blockMinAt.data(),
+            m_blockMaxAt.data());
     };
     // The entries of the levels point into the samples: few per query, each its own load.
     const auto entries = [&](const Level& level, int begin, int end) {

@@ -611,13 +611,15 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         const double bottom = span.bottom;
         span.fillBottom = bottom - 1.0;
         for (int k = 1; k < n - 1; ++k) {
+            if (rows[k] != bottom)
+                continue;
             int before = k - 1;
             while (before > 0 && rows[before] == bottom)
                 --before;
             int after = k + 1;
             while (after < n - 1 && rows[after] == bottom)
                 ++after;
-            if (rows[k] == bottom && rows[before] < bottom && rows[after] < bottom)
+            if (rows[before] < bottom && rows[after] < bottom)
                 span.fillBottom = bottom;
         }
         // The first two strokes from point `from` on (step 1) or back (step -1), the second cut
@@ -633,11 +635,9 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                 if (k <= 0 || k >= n - 1 || rows[k] == rows[start])
                     return false;
                 double target = rows[k];
-                if (stroke == 1)
-                    target = std::min(
-                        std::max(rows[start] + std::min(std::max(rows[k] - rows[start], -2.0), 2.0),
-                            span.top),
-                        span.fillBottom);
+                if (stroke == 1) // two distinct rows: top < bottom, top <= fillBottom
+                    target = std::clamp(rows[start] + std::clamp(rows[k] - rows[start], -2.0, 2.0),
+                        span.top, span.fillBottom);
                 path[stroke] = QPointF(reduced[span.begin + k].x(), yMap.invTransform(target));
                 if (target == rows[start] || row(path[stroke]) != target)
                     return false;
