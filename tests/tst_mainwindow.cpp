@@ -134,24 +134,16 @@ private slots:
         auto* tips = window.findChild<TipsAndTricks*>();
         QCOMPARE(window.findChildren<QDialog*>(), QList<QDialog*> {tips});
         QVERIFY(window.LoadTrendSet(Demo + "speed.tlx"));
-        // The status bar tells what the command under the pointer does, on the tool bar and in
-        // the menus.
-        QToolBar* bar = window.findChild<QToolBar*>();
+        // The status bar tells what the command under the pointer does.
         QStringList statusTips;
-        for (QAction* action : bar->actions())
-            statusTips << bar->widgetForAction(action)->statusTip();
-        QCOMPARE(statusTips,
-            QStringList({"Select a tlx file and open it", "Close file",
-                "Write data into a CSV file", "Save plot into an image file",
-                "Copy plot to clipboard (Ctrl+C)", "Show some tips and tricks"}));
-        QStringList menuTips;
-        for (QAction* menu : window.menuBar()->actions())
-            for (QAction* action : menu->menu()->actions())
-                menuTips << action->statusTip();
-        QCOMPARE(menuTips.join('|'),
-            "Select a tlx file and open it|Close file||Write data into a CSV file|Save plot into "
-            "an image file||Close application|Set language for the next application start.|Show "
-            "some tips and tricks||Show general informations about this program");
+        for (QAction* action : window.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+            statusTips << action->statusTip();
+        QCOMPARE(statusTips.join('|'),
+            "Select a tlx file and open it|Close file|Write data into a CSV file|Save plot into an "
+            "image file|Copy plot to clipboard (Ctrl+C)|Close application|Set language for the "
+            "next application start.|Show general informations about this program|Show some tips "
+            "and tricks");
+        QToolBar* bar = window.findChild<QToolBar*>();
         for (int shown = 0; shown < 2; ++shown) {
             bar->actions().last()->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(tips));
