@@ -5,6 +5,7 @@
 #include "TrendCurve.h"
 #include "TrendSeriesData.h"
 
+#include <QPicture>
 #include <QtTest>
 #include <qwt_painter.h>
 #include <qwt_plot_canvas.h>
@@ -331,6 +332,14 @@ void TestCurveLod::pictureEqualsFullDrawing()
         QVERIFY2(
             points <= (dpi ? 96 : 7) * (actual.width() + 8), qPrintable(QString::number(points)));
         QVERIFY2(scaled || filled > actual.width() / 4, qPrintable(QString::number(filled)));
+        // A document resolves columns of 1/300 inch, or draws every sample when told to.
+        for (const double resolution : {TrendCurve::DefaultVectorResolution, 0.0}) {
+            lod->SetVectorResolution(resolution);
+            QPicture document;
+            QPainter painter(&document);
+            QwtPlotRenderer().render(&reduced.plot, &painter, reduced.plot.rect());
+            QCOMPARE(lod->LastDrawnPointCount() == s.values.size(), resolution == 0.0);
+        }
     }
     QVERIFY(!scaled || filled == 0);
 }
