@@ -14,11 +14,6 @@
 #include <ctime>
 #include <limits>
 
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 qint64 Utc(int y, int mo, int d, int h = 0, int mi = 0)
@@ -329,15 +324,8 @@ static int WriteCsvChild(const QStringList& arguments)
     if (!WritePlainCsv(set, list, path + ".ref"))
         return 1;
 #ifdef Q_OS_LINUX
-    if (arguments.value(6) == QLatin1String("short")) {
-        QFile statm(QStringLiteral("/proc/self/statm"));
-        const qint64 used = statm.open(QIODevice::ReadOnly)
-            ? statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE)
-            : 0;
-        const rlimit limit {rlim_t(used + (6 << 20)), rlim_t(used + (6 << 20))};
-        if (used == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0)
-            return 6;
-    }
+    if (arguments.value(6) == QLatin1String("short") && !LimitAddressSpace(6 << 20))
+        return 6;
 #endif
     // The writer itself uses the fast formatting under these settings, unless the digits are
     // not ASCII.

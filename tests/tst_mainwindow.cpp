@@ -7,6 +7,7 @@
 // and reach the widget under the pointer, as a user's do.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "FileFailures.h"
 #include "MainWindow.h"
 #include "ModalCatcher.h"
 #include "TipsAndTricks.h"
@@ -23,11 +24,6 @@
 #include <qwt_scale_engine.h>
 #include <qwt_scale_map.h>
 #include <QtTest>
-
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
 
 namespace {
 const qint64 Start = 1456823700000; // 2016-03-01 10:15:00 CET
@@ -526,16 +522,7 @@ private slots:
                 QProcess::execute(QCoreApplication::applicationFilePath(), {"memoryRunsOut"}), 0);
             return;
         }
-        // The address space ends this far above what is in use.
-        const auto limitTo = [](qint64 margin) {
-            QFile statm(QStringLiteral("/proc/self/statm"));
-            const qint64 used = statm.open(QIODevice::ReadOnly)
-                ? statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE)
-                : 0;
-            const rlimit both {rlim_t(used + margin), rlim_t(used + margin)};
-            return used > 0 && ::setrlimit(RLIMIT_AS, &both) == 0;
-        };
-        QVERIFY(limitTo(qint64(64) << 20));
+        QVERIFY(LimitAddressSpace(qint64(64) << 20));
         MainWindow window;
         ModalCatcher catcher;
         QVERIFY(!window.LoadTrendSet(folder + "/global_timing.tlx"));
@@ -550,7 +537,8 @@ private slots:
                     button->click();
             QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
         });
-        QVERIFY(limitTo(qint64(8) << 20) && QMetaObject::invokeMethod(&window, "ExportCsv"));
+        QVERIFY(
+            LimitAddressSpace(qint64(8) << 20) && QMetaObject::invokeMethod(&window, "ExportCsv"));
         QCOMPARE(catcher.messages(),
             QStringList({"3|Reading file failed|Unable to read data from file " + folder
                     + "/global_timing.tlx!",

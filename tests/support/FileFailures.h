@@ -7,6 +7,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 // Real file system failures for the export tests, each undone when it goes out of scope.
@@ -88,3 +89,17 @@ private:
     QByteArray m_saved = qgetenv("TMPDIR");
     QTemporaryDir m_dir;
 };
+
+#ifdef Q_OS_LINUX
+// Ends this process's address space `margin` bytes above what it uses now, as on a machine whose
+// memory runs out there; false where that fails.
+inline bool LimitAddressSpace(qint64 margin)
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    const qint64 used = statm.open(QIODevice::ReadOnly)
+        ? statm.readAll().split(' ').value(0).toLongLong() * ::sysconf(_SC_PAGESIZE)
+        : 0;
+    const rlimit both {rlim_t(used + margin), rlim_t(used + margin)};
+    return used > 0 && ::setrlimit(RLIMIT_AS, &both) == 0;
+}
+#endif
