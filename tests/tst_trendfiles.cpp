@@ -239,14 +239,14 @@ private slots:
     // time offset, as a cylinder, as a value.
     void inlineShapes()
     {
-        const std::tuple<const char*, bool, bool, bool> cases[]
-            = {{"0", 1, 1, 1}, {"9", 1, 1, 1}, {"9aF", 1, 0, 0}, {"fffffffffffffff", 1, 0, 0},
-                {"1e5", 1, 0, 0}, {"999999999", 1, 1, 1}, {"1000000000", 1, 0, 1},
-                {"1000000000000000", 0, 0, 1}, {"-99.99", 0, 0, 1}, {"-0", 0, 0, 1},
-                {".5", 0, 0, 1}, {"5.", 0, 0, 1}, {"9007199254740992", 0, 0, 1},
-                {"900719925474099.2", 0, 0, 1}, {"9007199254740993", 0, 0, 0},
-                {"0.000000000000000009", 0, 0, 1}, {"0.0000000000000000009", 0, 0, 0},
-                {"", 0, 0, 0}, {"-", 0, 0, 0}, {".", 0, 0, 0}, {"+1", 0, 0, 0}, {"1,5", 0, 0, 0}};
+        const std::tuple<const char*, bool, bool, bool> cases[] = {{"0", 1, 1, 1}, {"9", 1, 1, 1},
+            {"9aF", 1, 0, 0}, {"fffffffffffffff", 1, 0, 0}, {"1e5", 1, 0, 0},
+            {"999999999", 1, 1, 1}, {"1000000000", 1, 0, 1}, {"1000000000000000", 0, 0, 1},
+            {"-99.99", 0, 0, 1}, {"-0", 0, 0, 1}, {".5", 0, 0, 1}, {"5.", 0, 0, 1},
+            {"9007199254740992", 0, 0, 1}, {"900719925474099.2", 0, 0, 1},
+            {"9007199254740993", 0, 0, 0}, {"0.000000000000000009", 0, 0, 1},
+            {"0.0000000000000000009", 0, 0, 0}, {"", 0, 0, 0}, {"-", 0, 0, 0}, {".", 0, 0, 0},
+            {"+1", 0, 0, 0}, {"1,5", 0, 0, 0}, {"9:", 0, 0, 0}};
         for (const auto& [text, hex, decimal, number] : cases) {
             const auto scan = [text = text](auto scanner, auto value) {
                 const char* cursor = text;
@@ -289,11 +289,14 @@ private slots:
             QTest::newRow(name) << columns << cylinders << start << content << halves;
         };
         row("two columns", 2, 1, start, GenerateLines(2, 1, 60000, 1));
-        row("two columns, near 64-bit end", 2, 1, max - 3000000, GenerateLines(2, 1, 30000, 2));
+        // Near both ends of 64 bits: the last lines land on the end and one step beyond it.
+        row("two columns, near 64-bit end", 2, 1, max - 3000000,
+            GenerateLines(2, 1, 30000, 2) + "\n2DC6C0\t1\n2DC6C1\t2\n");
+        row("three columns, negative start", 3, 3, -max + 1000,
+            GenerateLines(3, 3, 30000, 5) + "\n-3E9\t0\t1\n-3EA\t0\t2\n");
         row("two columns, near 2^53", 2, 1, (qint64(1) << 53) - 2000000,
             GenerateLines(2, 1, 30000, 3));
         row("three columns", 3, 4, start, GenerateLines(3, 4, 60000, 4));
-        row("three columns, negative start", 3, 3, -max + 1000, GenerateLines(3, 3, 30000, 5));
         // The most cylinders a configuration may name.
         const int most = ConfigurationReader::MaxNumberOfCylinders;
         row("three columns, most cylinders", 3, most, start, GenerateLines(3, most, 30000, 6));
