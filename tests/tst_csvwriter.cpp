@@ -87,11 +87,13 @@ private slots:
         QCOMPARE(TrendSetFiles::read(path), QByteArray(title + rows).replace(';', '\t'));
         QVERIFY(CCsvWriter::SetSeparator(';'));
 
-        // Nothing to write: no file, not even a temporary one.
+        // Nothing to write: false, on a device too, and no file, not even a temporary one.
         CCsvWriter empty;
         empty.AddSeries({}, {}, "A1");
         QVERIFY(!empty.WriteTimeDataPairs(m_dir.filePath("nothing.csv"), true));
         QVERIFY(!empty.WriteTimestampList(m_dir.filePath("nothing.csv")));
+        QBuffer none;
+        QVERIFY(!empty.WriteTimeDataPairs(none, true) && !empty.WriteTimestampList(none));
         QCOMPARE(
             QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"layout.csv"});
         // Pieces that fill the output buffer to the byte, or exceed it, arrive whole and in order;

@@ -176,7 +176,6 @@ private slots:
     void canceled()
     {
         Session session(m_dir.filePath("speed.tlx"));
-        QVERIFY(session.loaded);
         session.clicks = QStringList {List};
         for (const char* command : {"ExportCsv", "ExportPlot", "ExportCsv"})
             QVERIFY(session.Run(command, QString()));
