@@ -52,6 +52,19 @@ void Extremes(
         low = high = std::numeric_limits<double>::quiet_NaN();
 }
 
+// Asks for the cache lines of bytes [begin, end) to be loaded.
+inline void PrefetchBytes(const void* begin, const void* end)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    constexpr quintptr Line = 64;
+    for (quintptr at = quintptr(begin) & ~(Line - 1); at < quintptr(end); at += Line)
+        __builtin_prefetch(reinterpret_cast<const void*>(at));
+#else
+    Q_UNUSED(begin)
+    Q_UNUSED(end)
+#endif
+}
+
 // Position of the first of values[begin..] that equals `value`, which is a number found there.
 inline int FirstEqual(const double* values, int begin, double value)
 {
@@ -108,6 +121,8 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
         const int blocks = (entries + BlockSize - 1) / BlockSize;
         level.minIndex.resize(blocks);
         level.maxIndex.resize(blocks);
+        level.minValue.resize(blocks);
+        level.maxValue.resize(blocks);
         for (int b = 0; b < blocks; ++b) {
             const int begin = b * BlockSize;
             const int end = std::min(begin + BlockSize, entries);
@@ -119,6 +134,8 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
             }
             level.minIndex[b] = lo * SampleBlockSize + m_blockMinAt[lo];
             level.maxIndex[b] = hi * SampleBlockSize + m_blockMaxAt[hi];
+            level.minValue[b] = m_blockMin[lo];
+            level.maxValue[b] = m_blockMax[hi];
         }
         m_levels.push_back(std::move(level));
         entries = blocks;
@@ -131,19 +148,21 @@ MinMaxIndex::MinMaxIndex(const QVector<double>& values)
         const int blocks = (entries + BlockSize - 1) / BlockSize;
         level.minIndex.resize(blocks);
         level.maxIndex.resize(blocks);
+        level.minValue.resize(blocks);
+        level.maxValue.resize(blocks);
         for (int b = 0; b < blocks; ++b) {
             const int begin = b * BlockSize;
             const int end = std::min(begin + BlockSize, entries);
-            int lo = below.minIndex[begin];
-            int hi = below.maxIndex[begin];
+            int lo = begin;
+            int hi = begin;
             for (int e = begin + 1; e < end; ++e) {
-                if (Smaller(y[below.minIndex[e]], y[lo]))
-                    lo = below.minIndex[e];
-                if (Larger(y[below.maxIndex[e]], y[hi]))
-                    hi = below.maxIndex[e];
+                lo = Smaller(below.minValue[e], below.minValue[lo]) ? e : lo;
+                hi = Larger(below.maxValue[e], below.maxValue[hi]) ? e : hi;
             }
-            level.minIndex[b] = lo;
-            level.maxIndex[b] = hi;
+            level.minIndex[b] = below.minIndex[lo];
+            level.maxIndex[b] = below.maxIndex[hi];
+            level.minValue[b] = below.minValue[lo];
+            level.maxValue[b] = below.maxValue[hi];
         }
         m_levels.push_back(std::move(level));
         entries = blocks;
@@ -181,17 +200,14 @@ void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
         run(m_blockMin.data(), m_blockMax.data(), begin, end, m_blockMinAt.data(),
             m_blockMaxAt.data());
     };
-    // The entries of the levels point into the samples: few per query, each its own load.
     const auto entries = [&](const Level& level, int begin, int end) {
         for (int e = begin; e < end; ++e) {
-            const int lo = level.minIndex[e];
-            const int hi = level.maxIndex[e];
-            const bool smaller = Smaller(y[lo], low);
-            const bool larger = Larger(y[hi], high);
-            low = smaller ? y[lo] : low;
-            minIndex = smaller ? lo : minIndex;
-            high = larger ? y[hi] : high;
-            maxIndex = larger ? hi : maxIndex;
+            const bool smaller = Smaller(level.minValue[e], low);
+            const bool larger = Larger(level.maxValue[e], high);
+            low = smaller ? level.minValue[e] : low;
+            minIndex = smaller ? level.minIndex[e] : minIndex;
+            high = larger ? level.maxValue[e] : high;
+            maxIndex = larger ? level.maxIndex[e] : maxIndex;
         }
     };
 
@@ -231,5 +247,40 @@ void MinMaxIndex::Find(int first, int last, int& minIndex, int& maxIndex) const
         entries(m_levels[level], upHi * BlockSize, hi);
         lo = upLo;
         hi = upHi;
+    }
+}
+
+void MinMaxIndex::Prefetch(int first, int last) const
+{
+    // Find scans the samples from each end to the next sample block boundary and the sample
+    // blocks from there to the next block boundary of the first level.
+    const double* y = m_values.constData();
+    const int firstBlock = first / SampleBlockSize;
+    const int lastBlock = last / SampleBlockSize;
+    PrefetchBytes(y + first, y + std::min(last + 1, (firstBlock + 1) * SampleBlockSize));
+    PrefetchBytes(y + std::max(first, lastBlock * SampleBlockSize), y + last + 1);
+    if (m_blockMin.empty() || lastBlock - firstBlock < 2)
+        return;
+    const auto blocks = [this](int from, int to) {
+        PrefetchBytes(m_blockMin.data() + from, m_blockMin.data() + to);
+        PrefetchBytes(m_blockMax.data() + from, m_blockMax.data() + to);
+        PrefetchBytes(m_blockMinAt.data() + from, m_blockMinAt.data() + to);
+        PrefetchBytes(m_blockMaxAt.data() + from, m_blockMaxAt.data() + to);
+    };
+    blocks(firstBlock, std::min(lastBlock, (firstBlock / BlockSize + 1) * BlockSize));
+    blocks(std::max(firstBlock, lastBlock / BlockSize * BlockSize), lastBlock);
+}
+
+void MinMaxIndex::FindEach(
+    const int* first, const int* last, int count, int* minIndex, int* maxIndex) const
+{
+    // Far enough ahead for the loads to arrive while the queries before are answered.
+    constexpr int Ahead = 6;
+    for (int k = 0; k < std::min(Ahead, count); ++k)
+        Prefetch(first[k], last[k]);
+    for (int k = 0; k < count; ++k) {
+        if (k + Ahead < count)
+            Prefetch(first[k + Ahead], last[k + Ahead]);
+        Find(first[k], last[k], minIndex[k], maxIndex[k]);
     }
 }

@@ -24,19 +24,29 @@ namespace {
 // Columns per device pixel where a scaled painter draws on an image.
 constexpr double ScaledRasterColumnsPerPixel = 16.0;
 
-// Asks for the times and values around sample `at` (the edge of a column) to be loaded: the
-// column search and the index read those next.
-inline void Prefetch(const double* x, const double* y, int at)
+// Columns of many samples ahead of the one being worked on whose samples are asked for: far
+// enough for the loads to arrive in time, near enough for them to stay in the cache.
+constexpr int ColumnsAhead = 8;
+
+// Asks for the times around `at`, where a column probably starts, to be loaded: the column
+// search reads them next.
+inline void PrefetchGuess(const double* x, int at)
 {
 #if defined(__GNUC__) || defined(__clang__)
-    constexpr int Line = 8; // samples per cache line
-    for (int k = -2 * Line; k < 2 * Line; k += Line) {
-        __builtin_prefetch(x + at + k);
-        __builtin_prefetch(y + at + k);
-    }
-    const int block = at & ~63;
-    for (int k = 0; k < 64; k += Line)
-        __builtin_prefetch(y + block + k);
+    __builtin_prefetch(x + at - 1);
+    __builtin_prefetch(x + at);
+#else
+    Q_UNUSED(x)
+    Q_UNUSED(at)
+#endif
+}
+
+// Asks for the time and the value of sample `at` to be loaded.
+inline void PrefetchSample(const double* x, const double* y, int at)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(x + at);
+    __builtin_prefetch(y + at);
 #else
     Q_UNUSED(x)
     Q_UNUSED(y)
@@ -461,21 +471,32 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             }
             return lo;
         };
-        // The same, searching outward from lo first: the next column starts near the last one,
-        // so one sweep over the visible samples finds all columns in a few steps each, with the
-        // samples it reads close together. Steps start at the last column's width.
+        // The same, searching outward from `guess`, where the next column starts if it is as
+        // wide as the last one: recordings are sampled at a steady rate, so the guess is mostly
+        // right and the search reads the two samples around it, which were loaded ahead
+        // (PrefetchGuess), instead of a dozen samples spread over the column.
         int width = 1;
         const auto nextColumn = [&](int lo, int hi, double limit) {
-            int step = width;
-            int below = lo; // column(x[below - 1]) <= limit
-            for (;;) {
-                const int probe = below + step - 1;
-                if (probe >= hi)
-                    return searchFrom(below, hi, limit);
-                if (column(x[probe]) > limit)
-                    return searchFrom(below, probe, limit);
-                below = probe + 1;
-                step *= 2;
+            const int guess = std::min(lo - 1 + width, hi);
+            if (guess < hi && column(x[guess]) <= limit) {
+                int below = guess + 1; // column(x[below - 1]) <= limit
+                for (int step = 1;; step *= 2) {
+                    const int probe = below + step - 1;
+                    if (probe >= hi)
+                        return searchFrom(below, hi, limit);
+                    if (column(x[probe]) > limit)
+                        return searchFrom(below, probe, limit);
+                    below = probe + 1;
+                }
+            }
+            int above = guess; // above == hi or column(x[above]) > limit
+            for (int step = 1;; step *= 2) {
+                const int probe = above - step;
+                if (probe < lo)
+                    return searchFrom(lo, above, limit);
+                if (column(x[probe]) <= limit)
+                    return searchFrom(probe + 1, above, limit);
+                above = probe;
             }
         };
         const int end = to + 1;
@@ -489,19 +510,43 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         };
         if (begin > from)
             single(begin - 1);
+        // Three sweeps over the visible columns, each loading ahead what its next columns read:
+        // their bounds, their extremes from the index, and their points. The columns of a long
+        // recording lie far apart in memory; in one sweep each would wait for its samples.
+        std::vector<int> bounds; // first sample of each column, then visibleEnd
+        bounds.reserve(static_cast<size_t>(lastColumn - firstColumn + 3));
         for (int i = begin; i < visibleEnd;) {
-            const double c = column(x[i]);
-            const int next = nextColumn(i + 1, visibleEnd, c);
+            bounds.push_back(i);
+            const int next = nextColumn(i + 1, visibleEnd, column(x[i]));
             width = next - i;
-            const int last = next - 1;
-            // Columns of many samples lie far apart in memory: start loading where the next
-            // one probably ends while this one is reduced.
-            if (width >= 256 && next + width < visibleEnd)
-                Prefetch(x, y, next + width);
-            int minIndex = i;
-            int maxIndex = i;
-            if (last - i >= 4)
-                index.Find(i + 2, last - 2, minIndex, maxIndex);
+            if (width >= 64 && (visibleEnd - next) / ColumnsAhead > width)
+                PrefetchGuess(x, next + ColumnsAhead * width);
+            i = next;
+        }
+        const int columnCount = static_cast<int>(bounds.size());
+        bounds.push_back(visibleEnd);
+        // The extremes of the samples from first + 2 to last - 2 of each column.
+        std::vector<int> innerFirst(columnCount);
+        std::vector<int> innerLast(columnCount);
+        for (int k = 0; k < columnCount; ++k) {
+            const bool dense = bounds[k + 1] - bounds[k] >= 5;
+            innerFirst[k] = dense ? bounds[k] + 2 : bounds[k];
+            innerLast[k] = dense ? bounds[k + 1] - 3 : bounds[k];
+        }
+        std::vector<int> minIndices(columnCount);
+        std::vector<int> maxIndices(columnCount);
+        index.FindEach(innerFirst.data(), innerLast.data(), columnCount, minIndices.data(),
+            maxIndices.data());
+        for (int k = 0; k < columnCount; ++k) {
+            if (k + ColumnsAhead < columnCount) {
+                for (const int at : {minIndices[k + ColumnsAhead], maxIndices[k + ColumnsAhead]})
+                    PrefetchSample(x, y, at);
+            }
+            const int i = bounds[k];
+            const int last = bounds[k + 1] - 1;
+            const double c = column(x[i]);
+            const int minIndex = minIndices[k];
+            const int maxIndex = maxIndices[k];
             const int pointsBefore = reduced.size();
             columns.Column(c, i, minIndex, maxIndex, last);
             if (fillColumns) {
@@ -510,8 +555,8 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                     span.top = span.bottom = span.firstRow = columns.Row(i);
                     span.lastRow = columns.Row(last);
                     bool mapped = std::isfinite(span.top);
-                    for (const int k : {i + 1, minIndex, maxIndex, last - 1, last}) {
-                        const double row = columns.Row(k);
+                    for (const int at : {i + 1, minIndex, maxIndex, last - 1, last}) {
+                        const double row = columns.Row(at);
                         mapped &= std::isfinite(row);
                         span.top = std::min(span.top, row);
                         span.bottom = std::max(span.bottom, row);
@@ -521,7 +566,6 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
                 }
                 spans.push_back(span);
             }
-            i = next;
         }
         if (visibleEnd < end)
             single(visibleEnd);
