@@ -14,6 +14,7 @@
 #include <qwt_plot.h>
 
 #include <random>
+#include <vector>
 
 namespace {
 struct Series {
@@ -147,6 +148,8 @@ void TestCurveLod::minMaxIndexMatchesScan()
         for (double& v : values)
             v = int(random() % 100) < c[2] ? NaN : int(random() % unsigned(c[1])) * 0.5 - 3.0;
         const MinMaxIndex index(values);
+        // Every query once more in one batch, which must pick the very same samples.
+        std::vector<int> firsts, lasts, mins, maxes;
         for (int query = 0; query < 3000; ++query) {
             // The whole range, ranges that start or end at block edges of every level, any range.
             const int edge = qMin((query % 2 ? 32 : 1024) * (query / 2), c[0] - 1);
@@ -167,7 +170,15 @@ void TestCurveLod::minMaxIndexMatchesScan()
             QVERIFY(minIndex >= first && minIndex <= last && maxIndex >= first && maxIndex <= last);
             QCOMPARE(QString::number(values[minIndex]), QString::number(low));
             QCOMPARE(QString::number(values[maxIndex]), QString::number(high));
+            firsts.push_back(first);
+            lasts.push_back(last);
+            mins.push_back(minIndex);
+            maxes.push_back(maxIndex);
         }
+        std::vector<int> batchMins(firsts.size()), batchMaxes(firsts.size());
+        index.FindEach(firsts.data(), lasts.data(), int(firsts.size()), batchMins.data(),
+            batchMaxes.data());
+        QVERIFY(batchMins == mins && batchMaxes == maxes);
     }
 }
 
