@@ -12,10 +12,10 @@ class TrendSeriesData;
 // title is plain text) whose line drawing paints only what the output can show: per column of the
 // visible range it keeps the first and the last sample, their neighbours and the smallest and the
 // largest sample between them, so a spike of a single sample never disappears, and draws that
-// polyline through Qwt's own mapping, clipping and painting. Columns are found by searching on
-// from the last one when the times never decrease (checked once per curve) and the extremes come
-// from a min/max index, so a repaint costs about the same for a thousand samples as for sixty
-// million. Times out of order merge runs of consecutive samples that fall into the same column
+// polyline through Qwt's own mapping, clipping and painting. Columns are found by searching out
+// from where the next one starts if it is as wide as the last one, when the times never decrease
+// (checked once per curve), and the extremes come from a min/max index, so a repaint costs about
+// the same for a thousand samples as for sixty million. Times out of order merge runs of consecutive samples that fall into the same column
 // instead. On whole pixels with a thin opaque pen, a dense column whose pixels are one run is
 // filled as a rectangle one pixel wide, and the segments between two such columns that paint
 // nothing outside them are left out: Qt's raster engine strokes lines pixel by pixel but fills
