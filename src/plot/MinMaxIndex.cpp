@@ -27,8 +27,7 @@ namespace {
 // Smallest of lows[begin..end) and largest of highs[begin..end), NaN only when all are NaN. Four
 // independent running extremes, so that one comparison need not wait for the last, started beyond
 // every number: std::min and std::max keep their first argument when the comparison with a NaN
-// fails, so NaN is passed over without a branch, and the compiler turns the loop into packed
-// min/max instructions.
+// fails, so NaN is passed over without a branch (each is one min/max instruction on x86).
 void Extremes(
     const double* lows, const double* highs, int begin, int end, double& low, double& high)
 {
