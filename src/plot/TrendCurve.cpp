@@ -28,28 +28,12 @@ constexpr double ScaledRasterColumnsPerPixel = 16.0;
 // enough for the loads to arrive in time, near enough for them to stay in the cache.
 constexpr int ColumnsAhead = 8;
 
-// Asks for the times around `at`, where a column probably starts, to be loaded: the column
-// search reads them next.
-inline void PrefetchGuess(const double* x, int at)
+// Asks for the cache line of `at` to be loaded.
+inline void Prefetch(const double* at)
 {
 #if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(x + at - 1);
-    __builtin_prefetch(x + at);
+    __builtin_prefetch(at);
 #else
-    Q_UNUSED(x)
-    Q_UNUSED(at)
-#endif
-}
-
-// Asks for the time and the value of sample `at` to be loaded.
-inline void PrefetchSample(const double* x, const double* y, int at)
-{
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(x + at);
-    __builtin_prefetch(y + at);
-#else
-    Q_UNUSED(x)
-    Q_UNUSED(y)
     Q_UNUSED(at)
 #endif
 }
@@ -473,8 +457,8 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
         };
         // The same, searching outward from `guess`, where the next column starts if it is as
         // wide as the last one: recordings are sampled at a steady rate, so the guess is mostly
-        // right and the search reads the two samples around it, which were loaded ahead
-        // (PrefetchGuess), instead of a dozen samples spread over the column.
+        // right and the search reads the two samples around it, which were loaded ahead,
+        // instead of a dozen samples spread over the column.
         int width = 1;
         const auto nextColumn = [&](int lo, int hi, double limit) {
             const int guess = std::min(lo - 1 + width, hi);
@@ -519,8 +503,11 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             bounds.push_back(i);
             const int next = nextColumn(i + 1, visibleEnd, column(x[i]));
             width = next - i;
-            if (width >= 64 && (visibleEnd - next) / ColumnsAhead > width)
-                PrefetchGuess(x, next + ColumnsAhead * width);
+            // The times around where the column ColumnsAhead further on probably starts.
+            if (width >= 64 && (visibleEnd - next) / ColumnsAhead > width) {
+                Prefetch(x + next + ColumnsAhead * width - 1);
+                Prefetch(x + next + ColumnsAhead * width);
+            }
             i = next;
         }
         const int columnCount = static_cast<int>(bounds.size());
@@ -539,8 +526,10 @@ void TrendCurve::drawLines(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             maxIndices.data());
         for (int k = 0; k < columnCount; ++k) {
             if (k + ColumnsAhead < columnCount) {
-                for (const int at : {minIndices[k + ColumnsAhead], maxIndices[k + ColumnsAhead]})
-                    PrefetchSample(x, y, at);
+                for (const int at : {minIndices[k + ColumnsAhead], maxIndices[k + ColumnsAhead]}) {
+                    Prefetch(x + at);
+                    Prefetch(y + at);
+                }
             }
             const int i = bounds[k];
             const int last = bounds[k + 1] - 1;
