@@ -15,6 +15,7 @@
 #include "TipsAndTricks.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -219,6 +220,25 @@ private slots:
             for (int i = 1; i < list.size(); ++i)
                 QCOMPARE(
                     list.at(i).second, folder.filePath(c.first.first()).replace(".qm", ".png"));
+        }
+    }
+
+    // The buttons fill a grid row by row: five columns for up to three languages, else the
+    // integer square root of (languages - 1) plus one.
+    void languageButtonGrid()
+    {
+        const QStringList codes
+            = QString("de fr it es ja pl pt nl sv da fi cs hu tr ru el").split(' ');
+        const QList<QPair<int, QPair<int, int>>> cases {{1, {1, 1}}, {3, {1, 3}}, {4, {2, 2}},
+            {5, {2, 3}}, {9, {3, 3}}, {10, {3, 4}}, {16, {4, 4}}, {17, {4, 5}}};
+        for (const auto& c : cases) {
+            QTemporaryDir folder;
+            for (int i = 1; i < c.first; ++i)
+                QVERIFY(QFile(folder.filePath("CurveScope_" + codes.at(i - 1) + ".qm"))
+                            .open(QIODevice::WriteOnly));
+            CSelectLanguageDialog dialog(folder.path(), nullptr);
+            const auto* grid = dialog.findChild<QGridLayout*>();
+            QCOMPARE(qMakePair(grid->rowCount(), grid->columnCount()), c.second);
         }
     }
 
